@@ -1,0 +1,231 @@
+#include "MainForm.h"
+
+#include "CalendarFile.h"
+#include "Dialogs.h"
+#include "Guard.h"
+#include "ListFile.h"
+#include "ProgramExit.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+TfrmMain::TfrmMain(Tables& tables, QWidget* parent)
+    : QMainWindow(parent)
+    , m_tables(tables)
+{
+    setObjectName(QStringLiteral("TfrmMain"));
+    setWindowTitle(QStringLiteral("Zimpa V2.00 (Előzetes) - Rendszerező"));
+    resize(607, 483);
+    createControls();
+}
+
+void TfrmMain::createControls()
+{
+    PageControl = new QTabWidget;
+    PageControl->setObjectName(QStringLiteral("PageControl"));
+    const auto addPage = [this](const char* name, const QString& caption, QListWidget*& list,
+                                const char* listName) {
+        list = new QListWidget;
+        list->setObjectName(QLatin1String(listName));
+        auto* page = new QWidget;
+        page->setObjectName(QLatin1String(name));
+        auto* layout = new QVBoxLayout(page);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(list);
+        PageControl->addTab(page, caption);
+    };
+    addPage("TabSheet1", QStringLiteral("Időpontok"), clbIdopont, "clbIdopont");
+    addPage("TabSheet2", QStringLiteral("Feladatok"), clbFeladat, "clbFeladat");
+    addPage("TabSheet3", QStringLiteral("Feljegyzések"), clbFeljegyzes, "clbFeljegyzes");
+    addPage("TabSheet4", QStringLiteral("Névnapok"), lbNevnap, "lbNevnap");
+    addPage("TabSheet5", QStringLiteral("Ünnepek"), lbUnnep, "lbUnnep");
+
+    tZimpa = new QTableWidget(2, 2);
+    tZimpa->setObjectName(QStringLiteral("tZimpa"));
+    tZimpa->horizontalHeader()->hide();
+    tZimpa->verticalHeader()->hide();
+    tZimpa->setColumnWidth(0, 70);
+    tZimpa->setColumnWidth(1, 443);
+    mZimpa = new QTextEdit;
+    mZimpa->setObjectName(QStringLiteral("mZimpa"));
+    mZimpa->hide();
+
+    Panel1 = new QWidget;
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    auto* editors = new QVBoxLayout(Panel1);
+    editors->setContentsMargins(0, 0, 0, 0);
+    editors->addWidget(tZimpa);
+    editors->addWidget(mZimpa);
+
+    Splitter1 = new QSplitter(Qt::Vertical);
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    Splitter1->addWidget(PageControl);
+    Splitter1->addWidget(Panel1);
+    Splitter1->setSizes({152, 280});
+    setCentralWidget(Splitter1);
+
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+}
+
+void TfrmMain::FormCreate(const QString& programFolder, const QStringList& arguments)
+{
+    Q_UNUSED(arguments);
+    runGuarded([&] {
+        m_appDir = programFolder;
+        m_dataDir = programFolder;
+        for (const Kind kind : {Kind::Nevnap, Kind::Unnep, Kind::Idopont, Kind::Feladat,
+                                Kind::Feljegyzes})
+            LoadList(static_cast<std::uint8_t>(kind));
+        showEditorOf(PageControl->currentIndex());
+        m_saveSettingsOnClose = true;
+    });
+}
+
+void TfrmMain::showEditorOf(int page)
+{
+    tZimpa->setVisible(page == 0 || page == 1);
+    mZimpa->setVisible(page == 2);
+}
+
+QString TfrmMain::dataFile(Kind kind) const { return m_dataDir + Tables::fileName(kind); }
+
+QListWidget* TfrmMain::checkList(Kind kind) const
+{
+    switch (kind) {
+    case Kind::Idopont:
+        return clbIdopont;
+    case Kind::Feladat:
+        return clbFeladat;
+    case Kind::Feljegyzes:
+        return clbFeljegyzes;
+    default:
+        return nullptr;
+    }
+}
+
+void TfrmMain::LoadList(std::uint8_t kind)
+{
+    if (kind >= KindCount)
+        return;
+    if (isReminderKind(Kind(kind)))
+        loadReminderList(Kind(kind));
+    else
+        loadDayList(Kind(kind));
+}
+
+void TfrmMain::loadReminderList(Kind kind)
+{
+    QListWidget* list = checkList(kind);
+    list->clear();
+    ReminderTable& table = m_tables.reminders(kind);
+    const int count = ListFile::load(dataFile(kind), table);
+    for (int i = 0; i < count; ++i) {
+        auto* item = new QListWidgetItem(table[i].Title(), list);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(table[i].Checked() ? Qt::Checked : Qt::Unchecked);
+    }
+    m_loaded[static_cast<int>(kind)] = true;
+}
+
+void TfrmMain::loadDayList(Kind kind)
+{
+    const QString path = dataFile(kind);
+    switch (CalendarFile::load(path, m_tables.days(kind))) {
+    case CalendarFile::LoadResult::Missing:
+        Dialogs::information(QStringLiteral("Hiba: A(z) ") + path +
+                             QStringLiteral(" fájl nem található!"));
+        throw ProgramExit{1};
+    case CalendarFile::LoadResult::NotOpenable:
+        Dialogs::information(QStringLiteral("Hiba: A(z) ") + path +
+                             QStringLiteral(" fájl feldolgozása nem sikerült!"));
+        return;
+    case CalendarFile::LoadResult::Loaded:
+        m_loaded[static_cast<int>(kind)] = true;
+        return;
+    }
+}
+
+void TfrmMain::SaveList(std::uint8_t kind)
+{
+    if (kind >= KindCount || !m_loaded[kind])
+        return;
+    switch (Kind(kind)) {
+    case Kind::Idopont:
+        StoreIdopontChecks();
+        break;
+    case Kind::Feladat:
+        StoreFeladatChecks();
+        break;
+    case Kind::Feljegyzes:
+        StoreFeljegyzesChecks();
+        break;
+    case Kind::Nevnap:
+        if (!CalendarFile::save(dataFile(Kind::Nevnap), m_tables.NevnapList))
+            Dialogs::information(QStringLiteral("A névnapok mentése sikertelen."), this);
+        return;
+    case Kind::Unnep:
+        if (!CalendarFile::save(dataFile(Kind::Unnep), m_tables.UnnepList))
+            Dialogs::information(QStringLiteral("Az ünnepek elmentése nem sikerült."), this);
+        return;
+    }
+    ListFile::save(dataFile(Kind(kind)), m_tables.reminders(Kind(kind)));
+}
+
+void TfrmMain::storeChecks(QListWidget* list, ReminderTable& table)
+{
+    const int count = std::min(list->count(), ReminderTable::Capacity);
+    for (int i = 0; i < count; ++i)
+        table[i].setChecked(list->item(i)->checkState() == Qt::Checked);
+}
+
+void TfrmMain::StoreIdopontChecks() { storeChecks(clbIdopont, m_tables.IdopontList); }
+void TfrmMain::StoreFeladatChecks() { storeChecks(clbFeladat, m_tables.FeladatList); }
+void TfrmMain::StoreFeljegyzesChecks() { storeChecks(clbFeljegyzes, m_tables.FeljegyzesList); }
+
+int TfrmMain::GetSize(const QListWidget* list) { return list->count() - 1; }
+
+int TfrmMain::GetSelected(const QListWidget* list)
+{
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->isSelected())
+            return i;
+    }
+    return -1;
+}
+
+void TfrmMain::FormCloseQuery(bool& canClose)
+{
+    canClose = runGuarded([this] {
+        for (std::uint8_t kind = 0; kind < KindCount; ++kind)
+            SaveList(kind);
+    });
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event)
+{
+    bool canClose = true;
+    FormCloseQuery(canClose);
+    if (canClose)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TfrmMain::mFile_ExitClick() { close(); }
+
+void TfrmMain::comeToFront()
+{
+    if (isMinimized())
+        showNormal();
+    else if (isHidden())
+        show();
+    raise();
+    activateWindow();
+}

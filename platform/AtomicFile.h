@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <functional>
+
+// Whole-file writes that never leave a truncated file: the bytes go to a temporary file in the
+// same folder, which replaces the old file only once everything is on disk. A failed write leaves
+// the old file as it was.
+class AtomicFile {
+public:
+    struct Result {
+        bool ok = false;
+        QString error; // the system's reason when not ok
+    };
+
+    static Result write(const QString& path, QByteArrayView bytes);
+
+    // Makes every write whose target the predicate accepts fail as a full disk would, so tests
+    // (which run as root, where permissions refuse nothing) can check what a failed write does.
+    static void setFaultForTesting(std::function<bool(const QString& path)> fails);
+};
