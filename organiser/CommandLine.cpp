@@ -6,8 +6,7 @@
 
 namespace CommandLine {
 
-int newReminderRequests(const QStringList& arguments)
-{
+int newReminderRequests(const QStringList& arguments) {
     qsizetype examined = arguments.size() % 256;
     if (examined == 0)
         examined = std::min<qsizetype>(arguments.size(), 256);

@@ -18,16 +18,14 @@
 
 TfrmMain::TfrmMain(Tables& tables, QWidget* parent)
     : QMainWindow(parent)
-    , m_tables(tables)
-{
+    , m_tables(tables) {
     setObjectName(QStringLiteral("TfrmMain"));
     setWindowTitle(QStringLiteral("Zimpa V2.00 (Előzetes) - Rendszerező"));
     resize(607, 483);
     createControls();
 }
 
-void TfrmMain::createControls()
-{
+void TfrmMain::createControls() {
     PageControl = new QTabWidget;
     PageControl->setObjectName(QStringLiteral("PageControl"));
     const auto addPage = [this](const char* name, const QString& caption, QListWidget*& list,
@@ -74,30 +72,29 @@ void TfrmMain::createControls()
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
 }
 
-void TfrmMain::FormCreate(const QString& programFolder, const QStringList& arguments)
-{
+void TfrmMain::FormCreate(const QString& programFolder, const QStringList& arguments) {
     Q_UNUSED(arguments);
     runGuarded([&] {
         m_appDir = programFolder;
         m_dataDir = programFolder;
-        for (const Kind kind : {Kind::Nevnap, Kind::Unnep, Kind::Idopont, Kind::Feladat,
-                                Kind::Feljegyzes})
+        for (const Kind kind :
+             {Kind::Nevnap, Kind::Unnep, Kind::Idopont, Kind::Feladat, Kind::Feljegyzes})
             LoadList(static_cast<std::uint8_t>(kind));
         showEditorOf(PageControl->currentIndex());
         m_saveSettingsOnClose = true;
     });
 }
 
-void TfrmMain::showEditorOf(int page)
-{
+void TfrmMain::showEditorOf(int page) {
     tZimpa->setVisible(page == 0 || page == 1);
     mZimpa->setVisible(page == 2);
 }
 
-QString TfrmMain::dataFile(Kind kind) const { return m_dataDir + Tables::fileName(kind); }
+QString TfrmMain::dataFile(Kind kind) const {
+    return m_dataDir + Tables::fileName(kind);
+}
 
-QListWidget* TfrmMain::checkList(Kind kind) const
-{
+QListWidget* TfrmMain::checkList(Kind kind) const {
     switch (kind) {
     case Kind::Idopont:
         return clbIdopont;
@@ -110,8 +107,7 @@ QListWidget* TfrmMain::checkList(Kind kind) const
     }
 }
 
-void TfrmMain::LoadList(std::uint8_t kind)
-{
+void TfrmMain::LoadList(std::uint8_t kind) {
     if (kind >= KindCount)
         return;
     if (isReminderKind(Kind(kind)))
@@ -120,8 +116,7 @@ void TfrmMain::LoadList(std::uint8_t kind)
         loadDayList(Kind(kind));
 }
 
-void TfrmMain::loadReminderList(Kind kind)
-{
+void TfrmMain::loadReminderList(Kind kind) {
     QListWidget* list = checkList(kind);
     list->clear();
     ReminderTable& table = m_tables.reminders(kind);
@@ -134,8 +129,7 @@ void TfrmMain::loadReminderList(Kind kind)
     m_loaded[static_cast<int>(kind)] = true;
 }
 
-void TfrmMain::loadDayList(Kind kind)
-{
+void TfrmMain::loadDayList(Kind kind) {
     const QString path = dataFile(kind);
     switch (CalendarFile::load(path, m_tables.days(kind))) {
     case CalendarFile::LoadResult::Missing:
@@ -152,8 +146,7 @@ void TfrmMain::loadDayList(Kind kind)
     }
 }
 
-void TfrmMain::SaveList(std::uint8_t kind)
-{
+void TfrmMain::SaveList(std::uint8_t kind) {
     if (kind >= KindCount || !m_loaded[kind])
         return;
     switch (Kind(kind)) {
@@ -178,21 +171,27 @@ void TfrmMain::SaveList(std::uint8_t kind)
     ListFile::save(dataFile(Kind(kind)), m_tables.reminders(Kind(kind)));
 }
 
-void TfrmMain::storeChecks(QListWidget* list, ReminderTable& table)
-{
+void TfrmMain::storeChecks(QListWidget* list, ReminderTable& table) {
     const int count = std::min(list->count(), ReminderTable::Capacity);
     for (int i = 0; i < count; ++i)
         table[i].setChecked(list->item(i)->checkState() == Qt::Checked);
 }
 
-void TfrmMain::StoreIdopontChecks() { storeChecks(clbIdopont, m_tables.IdopontList); }
-void TfrmMain::StoreFeladatChecks() { storeChecks(clbFeladat, m_tables.FeladatList); }
-void TfrmMain::StoreFeljegyzesChecks() { storeChecks(clbFeljegyzes, m_tables.FeljegyzesList); }
+void TfrmMain::StoreIdopontChecks() {
+    storeChecks(clbIdopont, m_tables.IdopontList);
+}
+void TfrmMain::StoreFeladatChecks() {
+    storeChecks(clbFeladat, m_tables.FeladatList);
+}
+void TfrmMain::StoreFeljegyzesChecks() {
+    storeChecks(clbFeljegyzes, m_tables.FeljegyzesList);
+}
 
-int TfrmMain::GetSize(const QListWidget* list) { return list->count() - 1; }
+int TfrmMain::GetSize(const QListWidget* list) {
+    return list->count() - 1;
+}
 
-int TfrmMain::GetSelected(const QListWidget* list)
-{
+int TfrmMain::GetSelected(const QListWidget* list) {
     for (int i = 0; i < list->count(); ++i) {
         if (list->item(i)->isSelected())
             return i;
@@ -200,16 +199,14 @@ int TfrmMain::GetSelected(const QListWidget* list)
     return -1;
 }
 
-void TfrmMain::FormCloseQuery(bool& canClose)
-{
+void TfrmMain::FormCloseQuery(bool& canClose) {
     canClose = runGuarded([this] {
         for (std::uint8_t kind = 0; kind < KindCount; ++kind)
             SaveList(kind);
     });
 }
 
-void TfrmMain::closeEvent(QCloseEvent* event)
-{
+void TfrmMain::closeEvent(QCloseEvent* event) {
     bool canClose = true;
     FormCloseQuery(canClose);
     if (canClose)
@@ -218,10 +215,11 @@ void TfrmMain::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
-void TfrmMain::mFile_ExitClick() { close(); }
+void TfrmMain::mFile_ExitClick() {
+    close();
+}
 
-void TfrmMain::comeToFront()
-{
+void TfrmMain::comeToFront() {
     if (isMinimized())
         showNormal();
     else if (isHidden())

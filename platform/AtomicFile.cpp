@@ -4,21 +4,18 @@
 
 namespace {
 
-std::function<bool(const QString&)>& fault()
-{
+std::function<bool(const QString&)>& fault() {
     static std::function<bool(const QString&)> value;
     return value;
 }
 
 } // namespace
 
-void AtomicFile::setFaultForTesting(std::function<bool(const QString&)> fails)
-{
+void AtomicFile::setFaultForTesting(std::function<bool(const QString&)> fails) {
     fault() = std::move(fails);
 }
 
-AtomicFile::Result AtomicFile::write(const QString& path, QByteArrayView bytes)
-{
+AtomicFile::Result AtomicFile::write(const QString& path, QByteArrayView bytes) {
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))

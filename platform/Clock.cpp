@@ -2,14 +2,17 @@
 
 namespace {
 
-std::function<QDateTime()>& source()
-{
+std::function<QDateTime()>& source() {
     static std::function<QDateTime()> value;
     return value;
 }
 
 } // namespace
 
-QDateTime Clock::now() { return source() ? source()() : QDateTime::currentDateTime(); }
+QDateTime Clock::now() {
+    return source() ? source()() : QDateTime::currentDateTime();
+}
 
-void Clock::setForTesting(std::function<QDateTime()> value) { source() = std::move(value); }
+void Clock::setForTesting(std::function<QDateTime()> value) {
+    source() = std::move(value);
+}

@@ -28,15 +28,13 @@ constexpr std::array<char16_t, 128> kHighHalf = {
 
 namespace CodePage {
 
-QChar decodeByte(unsigned char byte)
-{
+QChar decodeByte(unsigned char byte) {
     if (byte < 0x80)
         return QChar(char16_t(byte));
     return QChar(kHighHalf[byte - 0x80]);
 }
 
-char encodeChar(QChar ch)
-{
+char encodeChar(QChar ch) {
     const char16_t unit = ch.unicode();
     if (unit < 0x80)
         return char(unit);
@@ -47,8 +45,7 @@ char encodeChar(QChar ch)
     return '?';
 }
 
-QString toUnicode(QByteArrayView bytes)
-{
+QString toUnicode(QByteArrayView bytes) {
     QString text;
     text.reserve(bytes.size());
     for (char byte : bytes)
@@ -56,8 +53,7 @@ QString toUnicode(QByteArrayView bytes)
     return text;
 }
 
-QByteArray fromUnicode(QStringView text)
-{
+QByteArray fromUnicode(QStringView text) {
     QByteArray bytes;
     bytes.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {

@@ -9,8 +9,7 @@
 
 #include <exception>
 
-bool runGuarded(const std::function<void()>& body)
-{
+bool runGuarded(const std::function<void()>& body) {
     try {
         body();
         return true;

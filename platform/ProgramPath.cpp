@@ -5,10 +5,11 @@
 
 namespace ProgramPath {
 
-QString file() { return QCoreApplication::applicationFilePath(); }
+QString file() {
+    return QCoreApplication::applicationFilePath();
+}
 
-QString folder()
-{
+QString folder() {
     QString dir = QCoreApplication::applicationDirPath();
     if (!dir.endsWith(QLatin1Char('/')))
         dir += QLatin1Char('/');

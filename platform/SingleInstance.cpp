@@ -12,8 +12,7 @@
 
 namespace {
 
-QString runtimeFolder()
-{
+QString runtimeFolder() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     return folder.isEmpty() ? QDir::tempPath() : folder;
 }
@@ -21,25 +20,21 @@ QString runtimeFolder()
 } // namespace
 
 SingleInstance::SingleInstance(const QString& key, QObject* parent)
-    : SingleInstance(key, runtimeFolder(), parent)
-{
+    : SingleInstance(key, runtimeFolder(), parent) {
 }
 
 SingleInstance::SingleInstance(const QString& key, const QString& folder, QObject* parent)
     : QObject(parent)
     , m_lockPath(folder + QLatin1Char('/') + key + QStringLiteral(".lock"))
-    , m_socketPath(folder + QLatin1Char('/') + key + QStringLiteral(".instance"))
-{
+    , m_socketPath(folder + QLatin1Char('/') + key + QStringLiteral(".instance")) {
 }
 
-SingleInstance::~SingleInstance()
-{
+SingleInstance::~SingleInstance() {
     if (m_lockFd >= 0)
         ::close(m_lockFd);
 }
 
-bool SingleInstance::acquire()
-{
+bool SingleInstance::acquire() {
     if (m_lockFd >= 0)
         return true;
     const QByteArray path = QFile::encodeName(m_lockPath);
@@ -55,8 +50,7 @@ bool SingleInstance::acquire()
     return true;
 }
 
-bool SingleInstance::listen(const QString& ownProgramPath)
-{
+bool SingleInstance::listen(const QString& ownProgramPath) {
     m_ownProgramPath = ownProgramPath;
     if (!m_server) {
         m_server = new QLocalServer(this);
@@ -68,8 +62,7 @@ bool SingleInstance::listen(const QString& ownProgramPath)
     return m_server->listen(m_socketPath);
 }
 
-void SingleInstance::readRequest()
-{
+void SingleInstance::readRequest() {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         const auto readPath = [this, socket] {
@@ -85,8 +78,7 @@ void SingleInstance::readRequest()
     }
 }
 
-bool SingleInstance::notifyRunning(const QString& programPath, int timeoutMs)
-{
+bool SingleInstance::notifyRunning(const QString& programPath, int timeoutMs) {
     QLocalSocket socket;
     socket.connectToServer(m_socketPath);
     if (!socket.waitForConnected(timeoutMs))

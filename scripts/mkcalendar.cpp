@@ -13,8 +13,7 @@
 
 #include <cstdio>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (argc != 3) {
         std::fprintf(stderr, "usage: mkcalendar SOURCE OUTPUT\n");
         return 2;

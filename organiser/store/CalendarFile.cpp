@@ -10,8 +10,7 @@
 
 namespace CalendarFile {
 
-LoadResult load(const QString& path, DayTable& table)
-{
+LoadResult load(const QString& path, DayTable& table) {
     const QFileInfo info(path);
     if (!info.exists() || info.isDir())
         return LoadResult::Missing;
@@ -28,16 +27,14 @@ LoadResult load(const QString& path, DayTable& table)
     return LoadResult::Loaded;
 }
 
-QByteArray bytes(const DayTable& table)
-{
+QByteArray bytes(const DayTable& table) {
     QByteArray content;
     for (int i = DayTable::First; i <= DayTable::Last && table[i].hasName(); ++i)
         content.append(table[i].data(), TDayRec::Size);
     return content;
 }
 
-bool save(const QString& path, const DayTable& table)
-{
+bool save(const QString& path, const DayTable& table) {
     return AtomicFile::write(path, bytes(table)).ok;
 }
 

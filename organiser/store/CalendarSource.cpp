@@ -7,8 +7,7 @@
 
 namespace {
 
-bool isDateOfYear(const QString& token)
-{
+bool isDateOfYear(const QString& token) {
     static const QRegularExpression pattern(QStringLiteral("^(\\d\\d)\\.(\\d\\d)$"));
     const QRegularExpressionMatch match = pattern.match(token);
     if (!match.hasMatch())
@@ -19,8 +18,7 @@ bool isDateOfYear(const QString& token)
 
 } // namespace
 
-CalendarSource::Result CalendarSource::parse(const QString& text)
-{
+CalendarSource::Result CalendarSource::parse(const QString& text) {
     Result result;
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
@@ -37,8 +35,7 @@ CalendarSource::Result CalendarSource::parse(const QString& text)
     return result;
 }
 
-QString CalendarSource::parseLine(const QString& line, TDayRec& record)
-{
+QString CalendarSource::parseLine(const QString& line, TDayRec& record) {
     QStringList tokens = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     QStringList dates;
     while (!tokens.isEmpty() && isDateOfYear(tokens.first()))

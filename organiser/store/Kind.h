@@ -13,4 +13,6 @@ enum class Kind : std::uint8_t {
 
 constexpr int KindCount = 5;
 
-constexpr bool isReminderKind(Kind kind) { return static_cast<int>(kind) <= 2; }
+constexpr bool isReminderKind(Kind kind) {
+    return static_cast<int>(kind) <= 2;
+}

@@ -9,13 +9,11 @@
 
 namespace ListFile {
 
-int load(const QString& path, ReminderTable& table)
-{
+int load(const QString& path, ReminderTable& table) {
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
         throw RunError::io(path, file.errorString());
-    const QByteArray content =
-        file.read(qint64(ReminderTable::Capacity) * TReminderRec::Size);
+    const QByteArray content = file.read(qint64(ReminderTable::Capacity) * TReminderRec::Size);
     if (file.error() != QFile::NoError)
         throw RunError::io(path, file.errorString());
     const int count = int(content.size() / TReminderRec::Size);
@@ -25,8 +23,7 @@ int load(const QString& path, ReminderTable& table)
     return count;
 }
 
-QByteArray bytes(const ReminderTable& table)
-{
+QByteArray bytes(const ReminderTable& table) {
     QByteArray content;
     for (int i = 0; i < ReminderTable::Capacity; ++i) {
         if (table[i].ID() != 0)
@@ -37,8 +34,7 @@ QByteArray bytes(const ReminderTable& table)
     return content;
 }
 
-void save(const QString& path, const ReminderTable& table)
-{
+void save(const QString& path, const ReminderTable& table) {
     const AtomicFile::Result result = AtomicFile::write(path, bytes(table));
     if (!result.ok)
         throw RunError::io(path, result.error);

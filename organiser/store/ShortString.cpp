@@ -5,14 +5,12 @@
 
 namespace ShortString {
 
-QByteArray read(const char* field, int capacity)
-{
+QByteArray read(const char* field, int capacity) {
     const int length = std::min<int>(static_cast<unsigned char>(field[0]), capacity);
     return QByteArray(field + 1, length);
 }
 
-void write(char* field, int capacity, QByteArrayView text)
-{
+void write(char* field, int capacity, QByteArrayView text) {
     const int length = static_cast<int>(std::min<qsizetype>(text.size(), capacity));
     field[0] = static_cast<char>(length);
     std::memcpy(field + 1, text.data(), length);

@@ -5,26 +5,24 @@
 
 namespace {
 
-constexpr int dateOffset(int k) { return 17 + 6 * (k - 1); }
+constexpr int dateOffset(int k) {
+    return 17 + 6 * (k - 1);
+}
 
 } // namespace
 
-QString TDayRec::Date(int k) const
-{
+QString TDayRec::Date(int k) const {
     return CodePage::toUnicode(ShortString::read(m_bytes.data() + dateOffset(k), DateCapacity));
 }
 
-void TDayRec::setDate(int k, const QString& date)
-{
+void TDayRec::setDate(int k, const QString& date) {
     ShortString::write(m_bytes.data() + dateOffset(k), DateCapacity, CodePage::fromUnicode(date));
 }
 
-QString TDayRec::Name() const
-{
+QString TDayRec::Name() const {
     return CodePage::toUnicode(ShortString::read(m_bytes.data() + NameOffset, NameCapacity));
 }
 
-void TDayRec::setName(const QString& name)
-{
+void TDayRec::setName(const QString& name) {
     ShortString::write(m_bytes.data() + NameOffset, NameCapacity, CodePage::fromUnicode(name));
 }

@@ -1,7 +1,6 @@
 #include "Tables.h"
 
-ReminderTable& Tables::reminders(Kind kind)
-{
+ReminderTable& Tables::reminders(Kind kind) {
     switch (kind) {
     case Kind::Feladat:
         return FeladatList;
@@ -12,10 +11,11 @@ ReminderTable& Tables::reminders(Kind kind)
     }
 }
 
-DayTable& Tables::days(Kind kind) { return kind == Kind::Unnep ? UnnepList : NevnapList; }
+DayTable& Tables::days(Kind kind) {
+    return kind == Kind::Unnep ? UnnepList : NevnapList;
+}
 
-QString Tables::fileName(Kind kind)
-{
+QString Tables::fileName(Kind kind) {
     switch (kind) {
     case Kind::Idopont:
         return QStringLiteral("time.list");

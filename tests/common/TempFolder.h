@@ -11,15 +11,13 @@ public:
     QString path() const { return m_dir.path() + QLatin1Char('/'); }
     QString file(const QString& name) const { return path() + name; }
 
-    void write(const QString& name, const QByteArray& bytes) const
-    {
+    void write(const QString& name, const QByteArray& bytes) const {
         QFile out(file(name));
         if (out.open(QIODevice::WriteOnly))
             out.write(bytes);
     }
 
-    QByteArray read(const QString& name) const
-    {
+    QByteArray read(const QString& name) const {
         QFile in(file(name));
         return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
     }

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "AtomicFile.h"
+#include "Dialogs.h"
+#include "MainForm.h"
+#include "RecordBytes.h"
+#include "Tables.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A program folder with the five files, a main window over it, and every message box recorded
+// instead of shown.
+class MainFormFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Dialogs::setApplicationTitle(QStringLiteral("Zimpa V2.00"));
+        Dialogs::setResponderForTesting([this](const Dialogs::Box& box) { boxes.append(box); });
+        folder.write(QStringLiteral("nevnap.data"), nevnap);
+        folder.write(QStringLiteral("unnep.data"), unnep);
+        for (const char* name : {"time.list", "task.list", "memo.list"})
+            folder.write(QLatin1String(name), {});
+    }
+
+    void TearDown() override {
+        Dialogs::setResponderForTesting({});
+        AtomicFile::setFaultForTesting({});
+    }
+
+    void create() { window->FormCreate(folder.path(), {QStringLiteral("Zimpa")}); }
+
+    bool close() {
+        bool canClose = true;
+        window->FormCloseQuery(canClose);
+        return canClose;
+    }
+
+    void failWritesOf(const QString& name) {
+        const QString path = folder.file(name);
+        AtomicFile::setFaultForTesting([path](const QString& target) { return target == path; });
+    }
+
+    const QByteArray nevnap = RecordBytes::day("\xC1"
+                                               "bel",
+                                               {"01.02"}) +
+                              RecordBytes::day("Istv\xE1n", {"08.20", "12.26"}, true);
+    const QByteArray unnep = RecordBytes::day("\xDAj\xE9v", {"01.01"});
+
+    TempFolder folder;
+    QList<Dialogs::Box> boxes;
+    std::unique_ptr<Tables> tables = std::make_unique<Tables>();
+    std::unique_ptr<TfrmMain> window = std::make_unique<TfrmMain>(*tables);
+};
