@@ -1,0 +1,145 @@
+#include "ColourNames.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+
+#include <array>
+
+namespace {
+
+struct NamedColour {
+    quint32 value;
+    const char* name;
+};
+
+using namespace ColourNames;
+
+constexpr std::array<NamedColour, 49> kNames = {{
+    {clBlack, "clBlack"},
+    {clMaroon, "clMaroon"},
+    {clGreen, "clGreen"},
+    {clOlive, "clOlive"},
+    {clNavy, "clNavy"},
+    {clPurple, "clPurple"},
+    {clTeal, "clTeal"},
+    {clGray, "clGray"},
+    {clSilver, "clSilver"},
+    {clRed, "clRed"},
+    {clLime, "clLime"},
+    {clYellow, "clYellow"},
+    {clBlue, "clBlue"},
+    {clFuchsia, "clFuchsia"},
+    {clAqua, "clAqua"},
+    {clWhite, "clWhite"},
+    {clMoneyGreen, "clMoneyGreen"},
+    {clSkyBlue, "clSkyBlue"},
+    {clCream, "clCream"},
+    {clMedGray, "clMedGray"},
+    {clScrollBar, "clScrollBar"},
+    {clBackground, "clBackground"},
+    {clActiveCaption, "clActiveCaption"},
+    {clInactiveCaption, "clInactiveCaption"},
+    {clMenu, "clMenu"},
+    {clWindow, "clWindow"},
+    {clWindowFrame, "clWindowFrame"},
+    {clMenuText, "clMenuText"},
+    {clWindowText, "clWindowText"},
+    {clCaptionText, "clCaptionText"},
+    {clActiveBorder, "clActiveBorder"},
+    {clInactiveBorder, "clInactiveBorder"},
+    {clAppWorkSpace, "clAppWorkSpace"},
+    {clHighlight, "clHighlight"},
+    {clHighlightText, "clHighlightText"},
+    {clBtnFace, "clBtnFace"},
+    {clBtnShadow, "clBtnShadow"},
+    {clGrayText, "clGrayText"},
+    {clBtnText, "clBtnText"},
+    {clInactiveCaptionText, "clInactiveCaptionText"},
+    {clBtnHighlight, "clBtnHighlight"},
+    {cl3DDkShadow, "cl3DDkShadow"},
+    {cl3DLight, "cl3DLight"},
+    {clInfoText, "clInfoText"},
+    {clInfoBk, "clInfoBk"},
+    {clGradientActiveCaption, "clGradientActiveCaption"},
+    {clGradientInactiveCaption, "clGradientInactiveCaption"},
+    {clNone, "clNone"},
+    {clDefault, "clDefault"},
+}};
+
+struct PaletteColour {
+    QPalette::ColorGroup group;
+    QPalette::ColorRole role;
+};
+
+// The desktop colours by index, as the nearest roles of a Qt palette. Captions and the desktop
+// background have no palette role of their own; they borrow the selection and shade colours.
+constexpr std::array<std::optional<PaletteColour>, 29> kSystemRoles = {{
+    PaletteColour{QPalette::Active, QPalette::Button},          // 0 scroll bar
+    PaletteColour{QPalette::Active, QPalette::Dark},            // 1 desktop background
+    PaletteColour{QPalette::Active, QPalette::Highlight},       // 2 active caption
+    PaletteColour{QPalette::Active, QPalette::Mid},             // 3 inactive caption
+    PaletteColour{QPalette::Active, QPalette::Window},          // 4 menu
+    PaletteColour{QPalette::Active, QPalette::Base},            // 5 window
+    PaletteColour{QPalette::Active, QPalette::Shadow},          // 6 window frame
+    PaletteColour{QPalette::Active, QPalette::WindowText},      // 7 menu text
+    PaletteColour{QPalette::Active, QPalette::WindowText},      // 8 window text
+    PaletteColour{QPalette::Active, QPalette::HighlightedText}, // 9 caption text
+    PaletteColour{QPalette::Active, QPalette::Window},          // 10 active border
+    PaletteColour{QPalette::Active, QPalette::Window},          // 11 inactive border
+    PaletteColour{QPalette::Active, QPalette::Mid},             // 12 application work space
+    PaletteColour{QPalette::Active, QPalette::Highlight},       // 13 highlight
+    PaletteColour{QPalette::Active, QPalette::HighlightedText}, // 14 highlighted text
+    PaletteColour{QPalette::Active, QPalette::Button},          // 15 button face
+    PaletteColour{QPalette::Active, QPalette::Dark},            // 16 button shadow
+    PaletteColour{QPalette::Disabled, QPalette::Text},          // 17 grey (disabled) text
+    PaletteColour{QPalette::Active, QPalette::ButtonText},      // 18 button text
+    PaletteColour{QPalette::Disabled, QPalette::WindowText},    // 19 inactive caption text
+    PaletteColour{QPalette::Active, QPalette::Light},           // 20 button highlight
+    PaletteColour{QPalette::Active, QPalette::Shadow},          // 21 3-D dark shadow
+    PaletteColour{QPalette::Active, QPalette::Midlight},        // 22 3-D light
+    PaletteColour{QPalette::Active, QPalette::ToolTipText},     // 23 tooltip text
+    PaletteColour{QPalette::Active, QPalette::ToolTipBase},     // 24 tooltip background
+    std::nullopt,                                               // 25 not a desktop colour
+    PaletteColour{QPalette::Active, QPalette::Link},            // 26 hot-tracked item
+    PaletteColour{QPalette::Active, QPalette::Highlight},       // 27 active caption gradient
+    PaletteColour{QPalette::Active, QPalette::Mid},             // 28 inactive caption gradient
+}};
+
+QPalette applicationPalette() {
+    return qGuiApp ? QGuiApplication::palette() : QPalette();
+}
+
+} // namespace
+
+namespace ColourNames {
+
+QString colourToName(quint32 colour) {
+    for (const NamedColour& entry : kNames) {
+        if (entry.value == colour)
+            return QString::fromLatin1(entry.name);
+    }
+    return {};
+}
+
+std::optional<quint32> nameToColour(QStringView name) {
+    for (const NamedColour& entry : kNames) {
+        if (name.compare(QLatin1StringView(entry.name), Qt::CaseInsensitive) == 0)
+            return entry.value;
+    }
+    return std::nullopt;
+}
+
+QColor toQColor(quint32 colour) {
+    if (colour == clNone || colour == clDefault)
+        return {};
+    if (colour & kSystemColour) {
+        // The index is the low byte, as the desktop's colour lookup reads it.
+        const quint32 index = colour & 0xFF;
+        if (index >= kSystemRoles.size() || !kSystemRoles[index])
+            return {};
+        return applicationPalette().color(kSystemRoles[index]->group, kSystemRoles[index]->role);
+    }
+    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+} // namespace ColourNames

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <QtGlobal>
+
+#include <optional>
+
+// Typed settings over one settings file. Every call reads or writes that one value in the file
+// (see ProfileFile), so values another program wrote a moment ago are seen at once.
+//
+// Integers are written as decimal digits, "-" first for a negative one. They are read as decimal
+// with an optional "+" or "-", as hexadecimal after a leading "$", and as hexadecimal after a
+// leading "0x" or "0X" when more follows it; hexadecimal up to FFFFFFFF gives its 32-bit two's
+// complement value. An empty or missing value, anything else, or a number outside the 32-bit
+// signed range reads as the default.
+//
+// Booleans are written "1" and "0" and read as integers: non-zero is true, and a value that does
+// not read as an integer gives the default.
+//
+// Colours are written by name when the colour table has one for the value, else as "$" and eight
+// upper-case hexadecimal digits. They are read as a name in any letter case, else as an integer
+// by the rule above; any other text, an empty value too, raises RunError. A missing key gives the
+// default colour.
+class IniFile {
+public:
+    explicit IniFile(const QString& path);
+
+    QString path() const { return m_path; }
+
+    QString ReadString(const QString& section, const QString& ident,
+                       const QString& defaultValue) const;
+    int ReadInteger(const QString& section, const QString& ident, int defaultValue) const;
+    bool ReadBool(const QString& section, const QString& ident, bool defaultValue) const;
+    quint32 ReadColour(const QString& section, const QString& ident, quint32 defaultColour) const;
+
+    // Each raises RunError "Unable to write to <path>" when the file cannot be written.
+    void WriteString(const QString& section, const QString& ident, const QString& value);
+    void WriteInteger(const QString& section, const QString& ident, int value);
+    void WriteBool(const QString& section, const QString& ident, bool value);
+    void WriteColour(const QString& section, const QString& ident, quint32 colour);
+
+    // The conversions the accessors use.
+    static std::optional<qint32> textToInteger(QStringView text);
+    static QString colourToText(quint32 colour);
+    // Raises RunError "'<text>' is not a valid integer value" for text that is no colour.
+    static quint32 textToColour(const QString& text);
+
+private:
+    QString m_path;
+};
