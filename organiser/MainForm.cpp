@@ -1,75 +1,53 @@
 #include "MainForm.h"
 
+#include "MainFormSettings.h"
+
 #include "CalendarFile.h"
+#include "ColourNames.h"
 #include "Dialogs.h"
 #include "Guard.h"
 #include "ListFile.h"
+#include "PageSplitter.h"
 #include "ProgramExit.h"
 
 #include <QCloseEvent>
-#include <QHeaderView>
 #include <QListWidget>
-#include <QSplitter>
-#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
-#include <QVBoxLayout>
 
 TfrmMain::TfrmMain(Tables& tables, QWidget* parent)
     : QMainWindow(parent)
-    , m_tables(tables) {
+    , m_tables(tables)
+    , m_fontColour(ColourNames::clWindowText) {
     setObjectName(QStringLiteral("TfrmMain"));
     setWindowTitle(QStringLiteral("Zimpa V2.00 (Előzetes) - Rendszerező"));
     resize(607, 483);
     createControls();
+    createMenus();
+    attachPopupMenus();
+    connectRules();
+}
+
+TfrmMain::~TfrmMain() {
+    // The lists, the grid and the pages announce their clearing as they are destroyed; the rules
+    // must not hear it.
+    for (QListWidget* list : {clbIdopont, clbFeladat, clbFeljegyzes, lbNevnap, lbUnnep}) {
+        list->disconnect(this);
+        list->model()->disconnect(this);
+    }
+    tZimpa->model()->disconnect(this);
+    PageControl->disconnect(this);
 }
 
 void TfrmMain::createControls() {
-    PageControl = new QTabWidget;
-    PageControl->setObjectName(QStringLiteral("PageControl"));
-    const auto addPage = [this](const char* name, const QString& caption, QListWidget*& list,
-                                const char* listName) {
-        list = new QListWidget;
-        list->setObjectName(QLatin1String(listName));
-        auto* page = new QWidget;
-        page->setObjectName(QLatin1String(name));
-        auto* layout = new QVBoxLayout(page);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(list);
-        PageControl->addTab(page, caption);
-    };
-    addPage("TabSheet1", QStringLiteral("Időpontok"), clbIdopont, "clbIdopont");
-    addPage("TabSheet2", QStringLiteral("Feladatok"), clbFeladat, "clbFeladat");
-    addPage("TabSheet3", QStringLiteral("Feljegyzések"), clbFeljegyzes, "clbFeljegyzes");
-    addPage("TabSheet4", QStringLiteral("Névnapok"), lbNevnap, "lbNevnap");
-    addPage("TabSheet5", QStringLiteral("Ünnepek"), lbUnnep, "lbUnnep");
-
-    tZimpa = new QTableWidget(2, 2);
-    tZimpa->setObjectName(QStringLiteral("tZimpa"));
-    tZimpa->horizontalHeader()->hide();
-    tZimpa->verticalHeader()->hide();
-    tZimpa->setColumnWidth(0, 70);
-    tZimpa->setColumnWidth(1, 443);
-    mZimpa = new QTextEdit;
-    mZimpa->setObjectName(QStringLiteral("mZimpa"));
-    mZimpa->hide();
-
-    Panel1 = new QWidget;
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    auto* editors = new QVBoxLayout(Panel1);
-    editors->setContentsMargins(0, 0, 0, 0);
-    editors->addWidget(tZimpa);
-    editors->addWidget(mZimpa);
-
-    Splitter1 = new QSplitter(Qt::Vertical);
+    createPages();
+    createEditors();
+    Splitter1 = new PageSplitter(PageControl, Panel1);
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
-    Splitter1->addWidget(PageControl);
-    Splitter1->addWidget(Panel1);
-    Splitter1->setSizes({152, 280});
     setCentralWidget(Splitter1);
-
-    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    createControlBar();
+    createStatusBar();
 }
 
 void TfrmMain::FormCreate(const QString& programFolder, const QStringList& arguments) {
@@ -80,6 +58,7 @@ void TfrmMain::FormCreate(const QString& programFolder, const QStringList& argum
         for (const Kind kind :
              {Kind::Nevnap, Kind::Unnep, Kind::Idopont, Kind::Feladat, Kind::Feljegyzes})
             LoadList(static_cast<std::uint8_t>(kind));
+        LoadSettings();
         showEditorOf(PageControl->currentIndex());
         m_saveSettingsOnClose = true;
     });
@@ -203,7 +182,21 @@ void TfrmMain::FormCloseQuery(bool& canClose) {
     canClose = runGuarded([this] {
         for (std::uint8_t kind = 0; kind < KindCount; ++kind)
             SaveList(kind);
+        if (m_saveSettingsOnClose)
+            SaveSettings();
     });
+}
+
+QString TfrmMain::settingsFile() const {
+    return m_appDir + MainFormSettings::fileName();
+}
+
+void TfrmMain::LoadSettings() {
+    MainFormSettings::load(*this, settingsFile());
+}
+
+void TfrmMain::SaveSettings() {
+    MainFormSettings::save(*this, settingsFile());
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "Dialogs.h"
 #include "MainForm.h"
+#include "MainSettings.h"
 #include "RecordBytes.h"
 #include "Tables.h"
 #include "TempFolder.h"
@@ -17,6 +18,7 @@ class MainFormFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         Dialogs::setApplicationTitle(QStringLiteral("Zimpa V2.00"));
+        MainSettings = {};
         Dialogs::setResponderForTesting([this](const Dialogs::Box& box) { boxes.append(box); });
         folder.write(QStringLiteral("nevnap.data"), nevnap);
         folder.write(QStringLiteral("unnep.data"), unnep);

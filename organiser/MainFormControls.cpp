@@ -1,0 +1,167 @@
+// The main window's controls: the pages with their lists, the editors, the tool-bar strip and
+// the status bar.
+#include "MainForm.h"
+
+#include "ControlBar.h"
+#include "Guard.h"
+#include "MenuImages.h"
+
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QListWidget* addPage(QTabWidget* pages, const char* pageName, const QString& caption,
+                     const char* listName) {
+    auto* list = new QListWidget;
+    list->setObjectName(QLatin1String(listName));
+    // The status bar counts a list's lines as the mouse moves over it.
+    list->viewport()->setMouseTracking(true);
+    auto* page = new QWidget;
+    page->setObjectName(QLatin1String(pageName));
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(list);
+    pages->addTab(page, caption);
+    return list;
+}
+
+// The strip's own font, which the window's font does not change, and its own text colour.
+void keepOwnLook(QWidget* widget) {
+    // Every property a font dialog sets is set here, so none of them follows the window's font.
+    QFont own(QStringLiteral("MS Sans Serif"), 8);
+    own.setWeight(QFont::Normal);
+    own.setStyle(QFont::StyleNormal);
+    own.setUnderline(false);
+    own.setStrikeOut(false);
+    widget->setFont(own);
+    QPalette palette = widget->palette();
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
+        palette.setColor(role, palette.color(role));
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+void TfrmMain::createPages() {
+    PageControl = new QTabWidget;
+    PageControl->setObjectName(QStringLiteral("PageControl"));
+    clbIdopont = addPage(PageControl, "TabSheet1", QStringLiteral("Időpontok"), "clbIdopont");
+    clbFeladat = addPage(PageControl, "TabSheet2", QStringLiteral("Feladatok"), "clbFeladat");
+    clbFeljegyzes =
+        addPage(PageControl, "TabSheet3", QStringLiteral("Feljegyzések"), "clbFeljegyzes");
+    lbNevnap = addPage(PageControl, "TabSheet4", QStringLiteral("Névnapok"), "lbNevnap");
+    lbUnnep = addPage(PageControl, "TabSheet5", QStringLiteral("Ünnepek"), "lbUnnep");
+    for (QListWidget* list : {clbIdopont, clbFeladat, clbFeljegyzes})
+        setListColumns(list, 2);
+    for (QListWidget* list : {clbIdopont, clbFeladat, clbFeljegyzes, lbNevnap, lbUnnep})
+        list->viewport()->installEventFilter(this);
+}
+
+void TfrmMain::createEditors() {
+    tZimpa = new QTableWidget(2, 2);
+    tZimpa->setObjectName(QStringLiteral("tZimpa"));
+    tZimpa->setFrameShape(QFrame::NoFrame);
+    tZimpa->horizontalHeader()->hide();
+    tZimpa->verticalHeader()->hide();
+    tZimpa->verticalHeader()->setDefaultSectionSize(25);
+    tZimpa->setColumnWidth(0, 70);
+    tZimpa->setColumnWidth(1, 443);
+    mZimpa = new QTextEdit;
+    mZimpa->setObjectName(QStringLiteral("mZimpa"));
+    mZimpa->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    mZimpa->hide();
+
+    Panel1 = new QFrame;
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    auto* editors = new QVBoxLayout(Panel1);
+    editors->setContentsMargins(1, 1, 1, 1);
+    editors->addWidget(tZimpa);
+    editors->addWidget(mZimpa);
+}
+
+void TfrmMain::createControlBar() {
+    using Command = void (TfrmMain::*)();
+    ControlBar1 = new ControlBar;
+    ControlBar1->setObjectName(QStringLiteral("ControlBar1"));
+
+    tbMenu = new QMenuBar;
+    tbMenu->setObjectName(QStringLiteral("tbMenu"));
+    tbMenu->setNativeMenuBar(false);
+    keepOwnLook(tbMenu);
+
+    ToolBar1 = new QToolBar(QStringLiteral("Fájl"));
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setIconSize(QSize(16, 16));
+    ToolBar1->setMovable(false);
+    const auto button = [this](const char* name, int image, const QString& hint, Command command) {
+        auto* tool = new QToolButton;
+        tool->setObjectName(QLatin1String(name));
+        tool->setIcon(MenuImages::toolBarImage(image));
+        tool->setAutoRaise(true);
+        tool->setToolTip(hint);
+        tool->setStatusTip(hint);
+        tool->setCursor(Qt::PointingHandCursor);
+        connect(tool, &QToolButton::clicked, this,
+                [this, command] { runGuarded([this, command] { (this->*command)(); }); });
+        ToolBar1->addWidget(tool);
+        return tool;
+    };
+    ToolButton1 =
+        button("ToolButton1", 0, QStringLiteral("Új Zimpa készítése"), &TfrmMain::mFile_NewClick);
+    ToolButton3 = button("ToolButton3", 1, QStringLiteral("Aktuális Zimpa mentése"),
+                         &TfrmMain::mFile_SaveClick);
+    ToolButton3->setEnabled(false);
+    auto* gap = new QFrame;
+    gap->setObjectName(QStringLiteral("ToolButton2"));
+    gap->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+    gap->setFixedWidth(8);
+    ToolButton2 = gap;
+    ToolBar1->addWidget(gap);
+    ToolButton4 = button("ToolButton4", 2, QStringLiteral("Aktuális Zimpa nyomtatása"),
+                         &TfrmMain::mFile_PrintClick);
+    // Until the print button rule first runs.
+    ToolButton4->setEnabled(false);
+
+    tbNevnap = new QLabel;
+    tbNevnap->setObjectName(QStringLiteral("tbNevnap"));
+    tbNevnap->setAlignment(Qt::AlignCenter);
+    tbNevnap->installEventFilter(this);
+
+    ControlBar1->addBand(tbMenu, 0, ControlBar::GripWidth);
+    ControlBar1->addBand(ToolBar1, 1, 11);
+    ControlBar1->addBand(tbNevnap, 1, 326);
+    setMenuWidget(ControlBar1);
+}
+
+void TfrmMain::createStatusBar() {
+    StatusBar1 = statusBar();
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    const int widths[] = {300, 50, 50, 50};
+    const Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignHCenter,
+                                        Qt::AlignLeft};
+    for (int i = 0; i < 4; ++i) {
+        auto* panel = new QLabel;
+        panel->setObjectName(QStringLiteral("StatusBar1_Panel%1").arg(i));
+        panel->setAlignment(alignments[i] | Qt::AlignVCenter);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        // The last panel runs on to the bar's end, as the clock's text needs.
+        if (i < 3)
+            panel->setFixedWidth(widths[i]);
+        else
+            panel->setMinimumWidth(widths[i]);
+        StatusBar1->addWidget(panel, i == 3 ? 1 : 0);
+        m_statusPanels[i] = panel;
+    }
+}

@@ -1,0 +1,5 @@
+#include "MainSettings.h"
+
+TMainSettings MainSettings;
+QString HomePage;
+QString UpdateServer;
