@@ -6,37 +6,37 @@
 
 namespace {
 
-using Command = MenuItemSpec::Command;
-constexpr unsigned Disabled = MenuItemSpec::Disabled;
-constexpr unsigned Checkable = MenuItemSpec::Checkable;
-constexpr unsigned Checked = MenuItemSpec::Checked;
-constexpr unsigned Radio = MenuItemSpec::Radio;
+using Command = MenuLine::Command;
+constexpr unsigned Disabled = MenuLine::Disabled;
+constexpr unsigned Checkable = MenuLine::Checkable;
+constexpr unsigned Checked = MenuLine::Checked;
+constexpr unsigned Radio = MenuLine::Radio;
 
 // A menu of the bar or a pop-up menu, with what runs as it opens.
-constexpr MenuItemSpec menu(const char* name, const char* caption, const char* hint, Command opens,
-                            QMenu* TfrmMain::*member) {
+constexpr MenuLine menu(const char* name, const char* caption, const char* hint, Command opens,
+                        QMenu* TfrmMain::*member) {
     return {0, name, caption, hint, "", -1, 0, opens, nullptr, member};
 }
 
-constexpr MenuItemSpec subMenu(int level, const char* name, const char* caption, const char* hint,
-                               unsigned flags, QAction* TfrmMain::*member) {
+constexpr MenuLine subMenu(int level, const char* name, const char* caption, const char* hint,
+                           unsigned flags, QAction* TfrmMain::*member) {
     return {level, name, caption, hint, "", -1, flags, nullptr, member, nullptr};
 }
 
-constexpr MenuItemSpec item(int level, const char* name, const char* caption, const char* hint,
-                            const char* key, int image, unsigned flags, Command command,
-                            QAction* TfrmMain::*member) {
+constexpr MenuLine item(int level, const char* name, const char* caption, const char* hint,
+                        const char* key, int image, unsigned flags, Command command,
+                        QAction* TfrmMain::*member) {
     return {level, name, caption, hint, key, image, flags, command, member, nullptr};
 }
 
-constexpr MenuItemSpec separator(int level, const char* name) {
+constexpr MenuLine separator(int level, const char* name) {
     return {level, name, "-", "", "", -1, 0, nullptr, nullptr, nullptr};
 }
 
 using W = TfrmMain;
 
 // clang-format off
-const MenuItemSpec kMainMenu[] = {
+const MenuLine kMainMenu[] = {
     menu("FileMenu", "&Fájl", "Fájl műveletek", &W::FileMenuClick, &W::FileMenu),
     item(1, "mFile_New", "&Új...", "Új Zimpa...", "Ctrl+U", 0, 0, &W::mFile_NewClick, &W::mFile_New),
     item(1, "mFile_Save", "Változtatások &mentése", "Változtatások mentése", "Ctrl+M", 2, Disabled,
@@ -132,7 +132,7 @@ const MenuItemSpec kMainMenu[] = {
          &W::mHelp_About),
 };
 
-const MenuItemSpec kPopupMenus[] = {
+const MenuLine kPopupMenus[] = {
     // The three reminder lists.
     menu("PopupMenu1", "", "", nullptr, &W::PopupMenu1),
     item(1, "PopupMenu1_New", "Új...", "", "Ctrl+U", 0, 0, &W::mFile_NewClick, &W::PopupMenu1_New),
@@ -181,21 +181,21 @@ const MenuItemSpec kPopupMenus[] = {
 
 } // namespace
 
-bool MenuItemSpec::isSeparator() const {
+bool MenuLine::isSeparator() const {
     return std::strcmp(caption, "-") == 0;
 }
 
 namespace MainMenuTable {
 
-std::span<const MenuItemSpec> mainMenu() {
+std::span<const MenuLine> mainMenu() {
     return kMainMenu;
 }
 
-std::span<const MenuItemSpec> popupMenus() {
+std::span<const MenuLine> popupMenus() {
     return kPopupMenus;
 }
 
-bool opensMenu(std::span<const MenuItemSpec> table, std::size_t index) {
+bool opensMenu(std::span<const MenuLine> table, std::size_t index) {
     return index + 1 < table.size() && table[index + 1].level > table[index].level;
 }
 

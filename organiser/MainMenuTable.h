@@ -9,7 +9,7 @@ class TfrmMain;
 // One line of the main window's menus, as the window is designed. The lines of a table form a
 // tree by their levels: a line followed by deeper lines is a menu that holds them. Level 0 is a
 // menu of the menu bar, or a pop-up menu itself.
-struct MenuItemSpec {
+struct MenuLine {
     using Command = void (TfrmMain::*)();
 
     enum Flag : unsigned {
@@ -37,12 +37,12 @@ struct MenuItemSpec {
 namespace MainMenuTable {
 
 // The menu bar's five menus with their items and sub-menus.
-std::span<const MenuItemSpec> mainMenu();
+std::span<const MenuLine> mainMenu();
 
 // The four pop-up menus (level 0) with their items.
-std::span<const MenuItemSpec> popupMenus();
+std::span<const MenuLine> popupMenus();
 
 // Whether the line at index holds the lines after it, that is, opens a menu.
-bool opensMenu(std::span<const MenuItemSpec> table, std::size_t index);
+bool opensMenu(std::span<const MenuLine> table, std::size_t index);
 
 } // namespace MainMenuTable

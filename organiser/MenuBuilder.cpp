@@ -18,7 +18,7 @@ MenuBuilder::MenuBuilder(TfrmMain& window, MenuKeys& keys)
     , m_keys(keys) {
 }
 
-QString MenuBuilder::itemText(const MenuItemSpec& line) {
+QString MenuBuilder::itemText(const MenuLine& line) {
     QString text = QString::fromUtf8(line.caption);
     if (*line.key)
         text += QLatin1Char('\t') + QString::fromUtf8(line.key);
@@ -28,7 +28,7 @@ QString MenuBuilder::itemText(const MenuItemSpec& line) {
 namespace {
 
 // Every command runs inside the error guard, so nothing it raises crosses Qt's event loop.
-std::function<void()> guarded(TfrmMain* window, MenuItemSpec::Command command) {
+std::function<void()> guarded(TfrmMain* window, MenuLine::Command command) {
     return [window, command] {
         runGuarded([window, command] { (window->*command)(); });
     };
@@ -36,7 +36,7 @@ std::function<void()> guarded(TfrmMain* window, MenuItemSpec::Command command) {
 
 } // namespace
 
-QAction* MenuBuilder::makeItem(const MenuItemSpec& line) {
+QAction* MenuBuilder::makeItem(const MenuLine& line) {
     auto* action = new QAction(itemText(line), &m_window);
     const QString hint = QString::fromUtf8(line.hint);
     if (!hint.isEmpty()) {
@@ -44,10 +44,10 @@ QAction* MenuBuilder::makeItem(const MenuItemSpec& line) {
         action->setToolTip(hint);
     }
     action->setIcon(MenuImages::menuImage(line.image));
-    action->setEnabled(!line.has(MenuItemSpec::Disabled));
-    action->setCheckable(line.has(MenuItemSpec::Checkable));
-    action->setChecked(line.has(MenuItemSpec::Checked));
-    if (line.has(MenuItemSpec::Radio)) {
+    action->setEnabled(!line.has(MenuLine::Disabled));
+    action->setCheckable(line.has(MenuLine::Checkable));
+    action->setChecked(line.has(MenuLine::Checked));
+    if (line.has(MenuLine::Radio)) {
         if (!m_radioGroup) {
             m_radioGroup = new QActionGroup(&m_window);
             m_radioGroup->setExclusive(true);
@@ -60,14 +60,14 @@ QAction* MenuBuilder::makeItem(const MenuItemSpec& line) {
     return action;
 }
 
-void MenuBuilder::build(std::span<const MenuItemSpec> table, QMenuBar* bar) {
+void MenuBuilder::build(std::span<const MenuLine> table, QMenuBar* bar) {
     // The menus open at each level above the current line, and their menu actions.
     std::vector<QMenu*> menus;
     QMenu* topMenu = nullptr;
-    MenuItemSpec::Command topOpens = nullptr;
+    MenuLine::Command topOpens = nullptr;
 
     for (std::size_t i = 0; i < table.size(); ++i) {
-        const MenuItemSpec& line = table[i];
+        const MenuLine& line = table[i];
         menus.resize(static_cast<std::size_t>(line.level));
         QMenu* parent = menus.empty() ? nullptr : menus.back();
         const QString name = QString::fromUtf8(line.name);
@@ -80,7 +80,7 @@ void MenuBuilder::build(std::span<const MenuItemSpec> table, QMenuBar* bar) {
             action = menu->menuAction();
             const QString hint = QString::fromUtf8(line.hint);
             action->setStatusTip(hint);
-            action->setEnabled(!line.has(MenuItemSpec::Disabled));
+            action->setEnabled(!line.has(MenuLine::Disabled));
             if (line.level == 0) {
                 topMenu = menu;
                 topOpens = line.command;

@@ -22,15 +22,15 @@ public:
     MenuBuilder(TfrmMain& window, MenuKeys& keys);
 
     // Level 0 goes into the bar when one is given; without one, level 0 makes pop-up menus.
-    void build(std::span<const MenuItemSpec> table, QMenuBar* bar);
+    void build(std::span<const MenuLine> table, QMenuBar* bar);
 
     const QHash<QString, QAction*>& actions() const { return m_actions; }
 
     // The caption with the key shown after a tab, as the menus draw it.
-    static QString itemText(const MenuItemSpec& line);
+    static QString itemText(const MenuLine& line);
 
 private:
-    QAction* makeItem(const MenuItemSpec& line);
+    QAction* makeItem(const MenuLine& line);
 
     TfrmMain& m_window;
     MenuKeys& m_keys;

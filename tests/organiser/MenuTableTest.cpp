@@ -34,7 +34,7 @@ protected:
 TEST_F(MenuTableTest, EveryLineIsOneNamedItemOfTheWindow) {
     QSet<QString> names;
     forEachLine([&](auto table, std::size_t i, QAction* item) {
-        const MenuItemSpec& line = table[i];
+        const MenuLine& line = table[i];
         EXPECT_FALSE(names.contains(QString::fromUtf8(line.name))) << line.name;
         names.insert(QString::fromUtf8(line.name));
         EXPECT_EQ(item->objectName(), QString::fromUtf8(line.name));
@@ -55,7 +55,7 @@ TEST_F(MenuTableTest, EveryLineIsOneNamedItemOfTheWindow) {
 
 TEST_F(MenuTableTest, CaptionsHintsAndKeysAreShownAsDesigned) {
     forEachLine([&](auto table, std::size_t i, QAction* item) {
-        const MenuItemSpec& line = table[i];
+        const MenuLine& line = table[i];
         if (line.isSeparator())
             return;
         EXPECT_EQ(captionOf(item), QString::fromUtf8(line.caption)) << line.name;
@@ -113,12 +113,12 @@ TEST_F(MenuTableTest, DesignStatesHoldBeforeAndAfterTheStart) {
         if (started)
             start(2, 1, 1);
         forEachLine([&](auto table, std::size_t i, QAction* item) {
-            const MenuItemSpec& line = table[i];
-            if (line.has(MenuItemSpec::Disabled)) {
+            const MenuLine& line = table[i];
+            if (line.has(MenuLine::Disabled)) {
                 EXPECT_FALSE(item->isEnabled()) << line.name;
             }
-            EXPECT_EQ(item->isCheckable(), line.has(MenuItemSpec::Checkable)) << line.name;
-            const bool checked = line.has(MenuItemSpec::Checked) ||
+            EXPECT_EQ(item->isCheckable(), line.has(MenuLine::Checkable)) << line.name;
+            const bool checked = line.has(MenuLine::Checked) ||
                                  (started && checkedByTheStart.contains(QLatin1String(line.name)));
             EXPECT_EQ(item->isChecked(), checked) << line.name;
         });
@@ -143,7 +143,7 @@ TEST_F(MenuTableTest, LayoutItemsAreOneRadioGroup) {
 
 TEST_F(MenuTableTest, ItemsWithAPictureShowOneAndOthersNone) {
     forEachLine([&](auto table, std::size_t i, QAction* item) {
-        const MenuItemSpec& line = table[i];
+        const MenuLine& line = table[i];
         if (line.isSeparator() || MainMenuTable::opensMenu(table, i))
             return;
         EXPECT_EQ(item->icon().pixmap(16, 16).isNull(), line.image < 0) << line.name;
