@@ -1,7 +1,13 @@
 #include "Dialogs.h"
 
 #include <QApplication>
-#include <QMessageBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -14,6 +20,30 @@ Dialogs::Responder& responder() {
     static Dialogs::Responder value;
     return value;
 }
+
+// A message box of our own: a stock one cannot tell its only button from its close box.
+class MessageBox : public QDialog {
+public:
+    MessageBox(const Dialogs::Box& box, QWidget* parent)
+        : QDialog(parent) {
+        setWindowTitle(box.caption);
+        auto* icon = new QLabel;
+        const auto pixmap = box.kind == Dialogs::Kind::Error ? QStyle::SP_MessageBoxCritical
+                                                             : QStyle::SP_MessageBoxInformation;
+        icon->setPixmap(style()->standardIcon(pixmap).pixmap(32, 32));
+        auto* text = new QLabel(box.text);
+        text->setTextFormat(Qt::PlainText);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+        connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+        auto* row = new QHBoxLayout;
+        row->addWidget(icon, 0, Qt::AlignTop);
+        row->addWidget(text, 1);
+        auto* layout = new QVBoxLayout(this);
+        layout->addLayout(row);
+        layout->addWidget(buttons);
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+    }
+};
 
 } // namespace
 
@@ -33,6 +63,14 @@ void Dialogs::information(const QString& text, QWidget* parent) {
     show({Kind::Information, title(), text}, parent);
 }
 
+Dialogs::Answer Dialogs::informationAnswered(const QString& text, QWidget* parent) {
+    return show({Kind::Information, title(), text}, parent);
+}
+
+Dialogs::Answer Dialogs::error(const QString& text, QWidget* parent) {
+    return show({Kind::Error, title(), text}, parent);
+}
+
 void Dialogs::generalError(const QString& text) {
     QString shown = text;
     if (!shown.endsWith(QLatin1Char('.')))
@@ -40,14 +78,13 @@ void Dialogs::generalError(const QString& text) {
     show({Kind::Error, title(), shown}, nullptr);
 }
 
-void Dialogs::show(const Box& box, QWidget* parent) {
+Dialogs::Answer Dialogs::show(Box box, QWidget* parent) {
     if (responder()) {
         responder()(box);
-        return;
+        return box.answer;
     }
     if (!parent)
         parent = QApplication::activeWindow();
-    QMessageBox message(box.kind == Kind::Error ? QMessageBox::Critical : QMessageBox::Information,
-                        box.caption, box.text, QMessageBox::Ok, parent);
-    message.exec();
+    MessageBox message(box, parent);
+    return message.exec() == QDialog::Accepted ? Answer::Ok : Answer::Closed;
 }

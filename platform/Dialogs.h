@@ -12,13 +12,17 @@ class Dialogs {
 public:
     enum class Kind { Information, Error };
 
+    // How the user left a box: with its OK button, or with the window's close box (or Escape).
+    enum class Answer { Ok, Closed };
+
     struct Box {
         Kind kind;
         QString caption;
         QString text;
+        Answer answer = Answer::Ok; // a test's responder may set it
     };
 
-    using Responder = std::function<void(const Box&)>;
+    using Responder = std::function<void(Box&)>;
 
     // The caption of the boxes and of the general error box.
     static void setApplicationTitle(const QString& title);
@@ -26,6 +30,11 @@ public:
 
     // A modal information box with the single button OK.
     static void information(const QString& text, QWidget* parent = nullptr);
+    // The same box, telling how it was left.
+    static Answer informationAnswered(const QString& text, QWidget* parent = nullptr);
+
+    // A modal error box with the single button OK, telling how it was left.
+    static Answer error(const QString& text, QWidget* parent = nullptr);
 
     // The application's general error box: the text with a full stop added when it lacks one,
     // the application title as caption, an error icon and OK.
@@ -34,5 +43,5 @@ public:
     static void setResponderForTesting(Responder responder);
 
 private:
-    static void show(const Box& box, QWidget* parent);
+    static Answer show(Box box, QWidget* parent);
 };
