@@ -4,6 +4,7 @@
 
 #include "CalendarFile.h"
 #include "ColourNames.h"
+#include "CommandLine.h"
 #include "Dialogs.h"
 #include "Guard.h"
 #include "ListFile.h"
@@ -27,6 +28,7 @@ TfrmMain::TfrmMain(Tables& tables, QWidget* parent)
     createMenus();
     attachPopupMenus();
     connectRules();
+    createEditDialog();
 }
 
 TfrmMain::~TfrmMain() {
@@ -51,7 +53,6 @@ void TfrmMain::createControls() {
 }
 
 void TfrmMain::FormCreate(const QString& programFolder, const QStringList& arguments) {
-    Q_UNUSED(arguments);
     runGuarded([&] {
         m_appDir = programFolder;
         m_dataDir = programFolder;
@@ -59,7 +60,11 @@ void TfrmMain::FormCreate(const QString& programFolder, const QStringList& argum
              {Kind::Nevnap, Kind::Unnep, Kind::Idopont, Kind::Feladat, Kind::Feljegyzes})
             LoadList(static_cast<std::uint8_t>(kind));
         LoadSettings();
+        for (int request = CommandLine::newReminderRequests(arguments); request > 0; --request)
+            mFile_NewClick();
+        LoadTemplate(static_cast<std::uint8_t>(PageControl->currentIndex()));
         showEditorOf(PageControl->currentIndex());
+        RefreshNevnapUnnepLists();
         m_saveSettingsOnClose = true;
     });
 }

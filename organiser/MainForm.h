@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class ControlBar;
 class MenuKeys;
@@ -27,6 +28,7 @@ class QTableWidget;
 class QTextEdit;
 class QToolButton;
 class QWidget;
+class TfrmEdit;
 
 // The organiser's main window: the five stored lists on five pages, the editor area below or
 // beside them, the tool-bar strip on top with the menu, and the status bar.
@@ -59,9 +61,37 @@ public:
     static int GetSize(const QListWidget* list);
     static int GetSelected(const QListWidget* list);
 
+    // The editor: the template of a kind, the body of the selected reminder, and the save.
+    void LoadTemplate(std::uint8_t kind);
+    static QString SplitField(const QString& line, int part);
+    void EnableSave();
+    void DisableSave();
+    // Empties every row below the header; the row count stays.
+    static void ClearGridRows(QTableWidget* grid);
+
+    // Deleting the reminder at an index of its list, with its content file.
+    void DeleteIdopont(int index);
+    void DeleteFeladat(int index);
+    void DeleteFeljegyzes(int index);
+
+    // The reminder whose body the editor holds, by kind and identifier; none until one is
+    // loaded, and none again once it is deleted or could not be read.
+    struct EditorContent {
+        Kind kind;
+        std::int64_t id;
+    };
+    std::optional<EditorContent> editorHolds() const { return m_editorHolds; }
+
+    // The list caption of the reminder last loaded into the editor; empty until the first load.
+    QString LoadedTitle;
+
+    // Refills the name-day and holiday pages from the days' selected flags.
+    void RefreshNevnapUnnepLists();
+
     // A second start of the organiser asked for this window.
     void comeToFront();
 
+    Tables& tables() { return m_tables; }
     QString AppDir() const { return m_appDir; }
     QString DataDir() const { return m_dataDir; }
     bool SaveSettingsOnClose() const { return m_saveSettingsOnClose; }
@@ -132,6 +162,7 @@ public:
     QTableWidget* tZimpa = nullptr;
     QTextEdit* mZimpa = nullptr;
     QStatusBar* StatusBar1 = nullptr;
+    TfrmEdit* frmEdit = nullptr;
 
     // The menus of the menu bar and the pop-up menus.
     QMenu* FileMenu = nullptr;
@@ -258,6 +289,9 @@ public slots:
     void mHelp_AboutClick();
     void PopupMenu2_EditClick();
     void PopupMenu2Popup();
+    void tZimpaDblClick();
+    void tZimpaSetEditText();
+    void mZimpaSelectionChange();
     void tbNevnapDblClick();
 
 protected:
@@ -286,6 +320,12 @@ private:
     void showEditorOf(int page);
     void showListCount(const QListWidget* list, const QString& phrase);
     QString dataFile(Kind kind) const;
+    void createEditDialog();
+    bool loadTableContent(const QString& path);
+    bool loadNoteContent(const QString& path);
+    void saveEditorTo(const EditorContent& target);
+    void deleteReminder(Kind kind, int index);
+    void requestClose();
 
     Tables& m_tables;
     QString m_appDir;
@@ -301,4 +341,7 @@ private:
     std::array<QLabel*, 4> m_statusPanels{};
     quint32 m_fontColour;
     bool m_pageSwitchSilenced = false;
+    // Set while the program fills the editors, whose change signals then mean no user edit.
+    bool m_fillingEditor = false;
+    std::optional<EditorContent> m_editorHolds;
 };

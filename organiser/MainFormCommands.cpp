@@ -3,41 +3,19 @@
 // gives it its body.
 #include "MainForm.h"
 
-void TfrmMain::mFile_NewClick() {
-}
-void TfrmMain::mFile_SaveClick() {
-}
 void TfrmMain::mFile_Import_BackUpClick() {
 }
 void TfrmMain::mFile_Export_BackUpClick() {
 }
 void TfrmMain::mFile_PrintClick() {
 }
-void TfrmMain::mEdit_SubMenu1_LoadClick() {
-}
-void TfrmMain::mEdit_SubMenu1_DeleteClick() {
-}
-void TfrmMain::mEdit_SubMenu1_InsertRowClick() {
-}
-void TfrmMain::mEdit_SubMenu1_DeleteRowClick() {
-}
 void TfrmMain::mEdit_SubMenu1_ViewClick() {
-}
-void TfrmMain::mEdit_SubMenu2_CopyClick() {
-}
-void TfrmMain::mEdit_SubMenu2_CutClick() {
-}
-void TfrmMain::mEdit_SubMenu2_InsertClick() {
-}
-void TfrmMain::mEdit_SubMenu2_ClearClick() {
 }
 void TfrmMain::mEdit_SubMenu3_DeleteClick() {
 }
 void TfrmMain::SettingsMenuClick() {
 }
 void TfrmMain::mSettings_GeneralClick() {
-}
-void TfrmMain::mSettings_EditorClick() {
 }
 void TfrmMain::mSettings_EnablePastClick() {
 }
@@ -50,10 +28,6 @@ void TfrmMain::mHelp_InternetClick() {
 void TfrmMain::mHelp_UpdateClick() {
 }
 void TfrmMain::mHelp_AboutClick() {
-}
-void TfrmMain::PopupMenu2_EditClick() {
-}
-void TfrmMain::PopupMenu2Popup() {
 }
 void TfrmMain::tbNevnapDblClick() {
 }

@@ -172,6 +172,11 @@ void TfrmMain::clbFeljegyzesClick() {
 }
 
 void TfrmMain::PageControlChange() {
-    showEditorOf(PageControl->currentIndex());
+    RefreshNevnapUnnepLists();
+    const int page = PageControl->currentIndex();
+    showEditorOf(page);
     printButtonRule();
+    // Once a reminder was loaded, its body stays in the editor whatever page is shown.
+    if (LoadedTitle.isEmpty() && page >= 0 && page <= static_cast<int>(Kind::Feljegyzes))
+        LoadTemplate(static_cast<std::uint8_t>(page));
 }

@@ -4,9 +4,12 @@
 #include "Dialogs.h"
 #include "MainForm.h"
 #include "MainSettings.h"
+#include "NewForm.h"
 #include "RecordBytes.h"
 #include "Tables.h"
 #include "TempFolder.h"
+
+#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -19,16 +22,23 @@ protected:
     void SetUp() override {
         Dialogs::setApplicationTitle(QStringLiteral("Zimpa V2.00"));
         MainSettings = {};
+        // The new-reminder dialog is answered at once instead of waiting for a user.
+        TfrmNew::setModalRunForTesting([](TfrmNew& dialog) { dialog.reject(); });
         Dialogs::setResponderForTesting([this](const Dialogs::Box& box) { boxes.append(box); });
         folder.write(QStringLiteral("nevnap.data"), nevnap);
         folder.write(QStringLiteral("unnep.data"), unnep);
         for (const char* name : {"time.list", "task.list", "memo.list"})
             folder.write(QLatin1String(name), {});
+        for (const char* name : {"time", "task", "memo"})
+            QDir(folder.path()).mkdir(QLatin1String(name));
+        folder.write(QStringLiteral("time/template"), timeTemplate);
+        folder.write(QStringLiteral("task/template"), taskTemplate);
     }
 
     void TearDown() override {
         Dialogs::setResponderForTesting({});
         AtomicFile::setFaultForTesting({});
+        TfrmNew::setModalRunForTesting({});
     }
 
     void create() { window->FormCreate(folder.path(), {QStringLiteral("Zimpa")}); }
@@ -49,6 +59,8 @@ protected:
                                                {"01.02"}) +
                               RecordBytes::day("Istv\xE1n", {"08.20", "12.26"}, true);
     const QByteArray unnep = RecordBytes::day("\xDAj\xE9v", {"01.01"});
+    const QByteArray timeTemplate = "Id\xF5pont|Eml\xE9keztet\xF5\r\n|\r\n";
+    const QByteArray taskTemplate = "Hat\xE1rid\xF5|Feladat\r\n|\r\n";
 
     TempFolder folder;
     QList<Dialogs::Box> boxes;

@@ -1,0 +1,5 @@
+// The name-day and holiday pages.
+#include "MainForm.h"
+
+void TfrmMain::RefreshNevnapUnnepLists() {
+}

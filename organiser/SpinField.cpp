@@ -1,0 +1,50 @@
+#include "SpinField.h"
+
+#include <QLineEdit>
+
+#include <algorithm>
+
+SpinField::SpinField(int minimum, int maximum, QWidget* parent)
+    : QAbstractSpinBox(parent)
+    , m_minimum(minimum)
+    , m_maximum(maximum) {
+    lineEdit()->setText(QString::number(minimum));
+    connect(this, &QAbstractSpinBox::editingFinished, this, &SpinField::keepInRange);
+}
+
+QString SpinField::text() const {
+    return lineEdit()->text();
+}
+
+void SpinField::setText(const QString& text) {
+    lineEdit()->setText(text);
+}
+
+int SpinField::value() const {
+    bool ok = false;
+    const int number = text().trimmed().toInt(&ok);
+    return ok ? number : m_minimum;
+}
+
+void SpinField::stepBy(int steps) {
+    setText(QString::number(std::clamp(value() + steps, m_minimum, m_maximum)));
+    selectAll();
+}
+
+QAbstractSpinBox::StepEnabled SpinField::stepEnabled() const {
+    return StepUpEnabled | StepDownEnabled;
+}
+
+QValidator::State SpinField::validate(QString&, int&) const {
+    return QValidator::Acceptable;
+}
+
+void SpinField::fixup(QString&) const {
+}
+
+void SpinField::keepInRange() {
+    bool ok = false;
+    const int number = text().trimmed().toInt(&ok);
+    if (ok && (number < m_minimum || number > m_maximum))
+        setText(QString::number(std::clamp(number, m_minimum, m_maximum)));
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QAbstractSpinBox>
+
+// A numeric field with arrows whose text is whatever was typed or set, numbers or not. Leaving
+// it brings a number outside the range back to the nearest bound; any other text stays as it is.
+class SpinField : public QAbstractSpinBox {
+    Q_OBJECT
+
+public:
+    SpinField(int minimum, int maximum, QWidget* parent = nullptr);
+
+    QString text() const;
+    void setText(const QString& text);
+
+    // The text as a number; the minimum when it is none.
+    int value() const;
+
+    void stepBy(int steps) override;
+
+protected:
+    StepEnabled stepEnabled() const override;
+    QValidator::State validate(QString& input, int& pos) const override;
+    void fixup(QString& input) const override;
+
+private:
+    void keepInRange();
+
+    int m_minimum;
+    int m_maximum;
+};

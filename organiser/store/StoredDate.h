@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+// A reminder's start and end dates as its record stores them: always the ten characters
+// "yyyy.MM.dd", whatever the regional settings, so that every date can be read back. Records
+// written with a regional short format are still read, through that format.
+class StoredDate {
+public:
+    static constexpr int Length = 10;
+
+    static QString text(const QDate& date);
+
+    // The stored form first, then the given short date format; an invalid date when neither fits.
+    static QDate parse(const QString& text, const QString& shortFormat);
+};
