@@ -1,5 +1,7 @@
 #include "MainForm.h"
 
+#include "AlertForm.h"
+
 #include "MainFormSettings.h"
 
 #include "CalendarFile.h"
@@ -16,6 +18,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
+#include <QTimer>
 
 TfrmMain::TfrmMain(Tables& tables, QWidget* parent)
     : QMainWindow(parent)
@@ -29,6 +32,7 @@ TfrmMain::TfrmMain(Tables& tables, QWidget* parent)
     attachPopupMenus();
     connectRules();
     createEditDialog();
+    createDayTimer();
 }
 
 TfrmMain::~TfrmMain() {
@@ -65,6 +69,7 @@ void TfrmMain::FormCreate(const QString& programFolder, const QStringList& argum
         LoadTemplate(static_cast<std::uint8_t>(PageControl->currentIndex()));
         showEditorOf(PageControl->currentIndex());
         RefreshNevnapUnnepLists();
+        Timer->start();
         m_saveSettingsOnClose = true;
     });
 }

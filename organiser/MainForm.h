@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 class ControlBar;
@@ -28,7 +29,9 @@ class QTableWidget;
 class QTextEdit;
 class QToolButton;
 class QWidget;
+class TfrmAlert;
 class TfrmEdit;
+class QTimer;
 
 // The organiser's main window: the five stored lists on five pages, the editor area below or
 // beside them, the tool-bar strip on top with the menu, and the status bar.
@@ -87,6 +90,11 @@ public:
 
     // Refills the name-day and holiday pages from the days' selected flags.
     void RefreshNevnapUnnepLists();
+    // Take the day on that line of its page off the followed days.
+    void DeselectNevnap(int line);
+    void DeselectUnnep(int line);
+    // The one-second tick: clock, announcements, today's names, lock keys.
+    void TimerTimer();
 
     // A second start of the organiser asked for this window.
     void comeToFront();
@@ -163,6 +171,8 @@ public:
     QTextEdit* mZimpa = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     TfrmEdit* frmEdit = nullptr;
+    TfrmAlert* frmAlert = nullptr;
+    QTimer* Timer = nullptr;
 
     // The menus of the menu bar and the pop-up menus.
     QMenu* FileMenu = nullptr;
@@ -321,6 +331,8 @@ private:
     void showListCount(const QListWidget* list, const QString& phrase);
     QString dataFile(Kind kind) const;
     void createEditDialog();
+    void createDayTimer();
+    void deselectDay(QListWidget* list, DayTable& table, int line);
     bool loadTableContent(const QString& path);
     bool loadNoteContent(const QString& path);
     void saveEditorTo(const EditorContent& target);
@@ -344,4 +356,5 @@ private:
     // Set while the program fills the editors, whose change signals then mean no user edit.
     bool m_fillingEditor = false;
     std::optional<EditorContent> m_editorHolds;
+    std::unique_ptr<TfrmAlert> m_alert;
 };

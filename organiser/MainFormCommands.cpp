@@ -11,13 +11,7 @@ void TfrmMain::mFile_PrintClick() {
 }
 void TfrmMain::mEdit_SubMenu1_ViewClick() {
 }
-void TfrmMain::mEdit_SubMenu3_DeleteClick() {
-}
-void TfrmMain::SettingsMenuClick() {
-}
 void TfrmMain::mSettings_GeneralClick() {
-}
-void TfrmMain::mSettings_EnablePastClick() {
 }
 void TfrmMain::HelpMenuClick() {
 }
@@ -28,6 +22,4 @@ void TfrmMain::mHelp_InternetClick() {
 void TfrmMain::mHelp_UpdateClick() {
 }
 void TfrmMain::mHelp_AboutClick() {
-}
-void TfrmMain::tbNevnapDblClick() {
 }

@@ -63,6 +63,10 @@ void Dialogs::information(const QString& text, QWidget* parent) {
     show({Kind::Information, title(), text}, parent);
 }
 
+void Dialogs::message(const QString& caption, const QString& text, QWidget* parent) {
+    show({Kind::Information, caption, text}, parent);
+}
+
 Dialogs::Answer Dialogs::informationAnswered(const QString& text, QWidget* parent) {
     return show({Kind::Information, title(), text}, parent);
 }

@@ -30,6 +30,8 @@ public:
 
     // A modal information box with the single button OK.
     static void information(const QString& text, QWidget* parent = nullptr);
+    // An information box under a caption of its own.
+    static void message(const QString& caption, const QString& text, QWidget* parent = nullptr);
     // The same box, telling how it was left.
     static Answer informationAnswered(const QString& text, QWidget* parent = nullptr);
 

@@ -15,18 +15,28 @@
 // open menus and count which items were carried out.
 class MainWindowFixture : public MainFormFixture {
 protected:
-    // Reminders titled "Sor 1", "Sor 2", ... in the list files, then the window's start.
+    // Reminders titled "Sor 1", "Sor 2", ... in the list files, then the window's start. No day
+    // is followed yet.
     void start(int appointments, int tasks = 0, int notes = 0) {
         writeReminders("time.list", appointments);
         writeReminders("task.list", tasks);
         writeReminders("memo.list", notes);
+        folder.write(QStringLiteral("nevnap.data"), RecordBytes::day("Nap", {"01.02"}));
         create();
     }
 
-    // The day lists are filled from the calendars by the day-list code; tests put lines in.
-    static void addLines(QListWidget* list, int count) {
-        for (int i = 0; i < count; ++i)
-            list->addItem(QStringLiteral("Nap %1").arg(i + 1));
+    // Follows that many days of the list's calendar and shows them, as the new-reminder dialog
+    // leaves them.
+    void addLines(QListWidget* list, int count) {
+        DayTable& table = list == window->lbNevnap ? tables->NevnapList : tables->UnnepList;
+        for (int i = DayTable::First; i <= DayTable::Last; ++i) {
+            if (i <= count && !table[i].hasName()) {
+                table[i].setName(QStringLiteral("Nap %1").arg(i));
+                table[i].setDate(1, QStringLiteral("01.01"));
+            }
+            table[i].setSelected(i <= count);
+        }
+        window->RefreshNevnapUnnepLists();
     }
 
     void showActive() {

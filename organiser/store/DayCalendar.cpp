@@ -1,0 +1,74 @@
+#include "DayCalendar.h"
+
+#include "DaySlots.h"
+
+namespace {
+
+bool falls(const QString& slot, const QDate& date) {
+    const std::optional<DaySlots::MonthDay> day = DaySlots::parse(slot);
+    return day && day->month == date.month() && day->day == date.day();
+}
+
+} // namespace
+
+QString DayCalendar::listLine(const TDayRec& record) {
+    QString line = record.Name() + QStringLiteral(" - ") + record.Date(1);
+    for (int k = 2; k <= TDayRec::DateCount; ++k) {
+        if (!DaySlots::isUnused(record.Date(k)))
+            line += QStringLiteral(", ") + record.Date(k);
+    }
+    return line;
+}
+
+QStringList DayCalendar::followedLines(const DayTable& table) {
+    QStringList lines;
+    for (int i = DayTable::First; i <= DayTable::Last; ++i) {
+        if (table[i].hasName() && table[i].Selected())
+            lines.append(listLine(table[i]));
+    }
+    return lines;
+}
+
+void DayCalendar::deselect(DayTable& table, int line) {
+    if (line < 0)
+        return;
+    // Listing and taking off use one test, so the record taken off is the one on that line.
+    int count = 0;
+    for (int i = DayTable::First; i <= DayTable::Last; ++i) {
+        if (!table[i].hasName() || !table[i].Selected())
+            continue;
+        if (count++ == line) {
+            table[i].setSelected(false);
+            return;
+        }
+    }
+}
+
+QStringList DayCalendar::namesOn(const DayTable& table, const QDate& date) {
+    QStringList names;
+    for (int i = DayTable::First; i <= DayTable::Last; ++i) {
+        if (!table[i].hasName())
+            continue;
+        for (int k = 1; k <= TDayRec::DateCount; ++k) {
+            if (falls(table[i].Date(k), date))
+                names.append(table[i].Name());
+        }
+    }
+    return names;
+}
+
+QStringList DayCalendar::takeDueAnnouncements(DayTable& table, const QDate& date) {
+    QStringList names;
+    for (int i = DayTable::First; i <= DayTable::Last; ++i) {
+        TDayRec& record = table[i];
+        if (!record.hasName())
+            continue;
+        for (int k = 1; k <= TDayRec::DateCount; ++k) {
+            if (record.Selected() && record.Pending(k) && falls(record.Date(k), date)) {
+                record.setPending(k, false);
+                names.append(record.Name());
+            }
+        }
+    }
+    return names;
+}
