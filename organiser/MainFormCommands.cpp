@@ -9,8 +9,6 @@ void TfrmMain::mFile_Export_BackUpClick() {
 }
 void TfrmMain::mFile_PrintClick() {
 }
-void TfrmMain::mEdit_SubMenu1_ViewClick() {
-}
 void TfrmMain::mSettings_GeneralClick() {
 }
 void TfrmMain::HelpMenuClick() {

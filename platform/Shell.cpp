@@ -23,6 +23,11 @@ Shell::Opener& testOpener() {
     return value;
 }
 
+Shell::Starter& testStarter() {
+    static Shell::Starter value;
+    return value;
+}
+
 // What a child tells the caller through the error pipe when it cannot go on.
 struct Failure {
     enum Stage : int { Fork = 1, ChangeFolder = 2, Execute = 3 };
@@ -131,6 +136,8 @@ void report(int pipe, Failure::Stage stage, int error) {
 
 Shell::StartResult Shell::startProgram(const QString& program, const QStringList& arguments,
                                        const QString& workingFolder) {
+    if (testStarter())
+        return testStarter()(program, arguments, workingFolder);
     if (program.isEmpty())
         return StartResult::FileNotFound;
 
@@ -201,4 +208,8 @@ bool Shell::open(const QString& text) {
 
 void Shell::setOpenerForTesting(Opener opener) {
     testOpener() = std::move(opener);
+}
+
+void Shell::setStarterForTesting(Starter starter) {
+    testStarter() = std::move(starter);
 }

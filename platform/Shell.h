@@ -41,4 +41,10 @@ public:
     // function gives the opener back.
     using Opener = std::function<void(const QString& text)>;
     static void setOpenerForTesting(Opener opener);
+
+    // Every startProgram() goes to the given function instead of starting anything; an empty
+    // function starts programs again.
+    using Starter = std::function<StartResult(const QString& program, const QStringList& arguments,
+                                              const QString& workingFolder)>;
+    static void setStarterForTesting(Starter starter);
 };
