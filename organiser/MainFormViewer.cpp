@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "ReminderId.h"
 #include "Shell.h"
+#include "StartFailure.h"
 
 #include <QListWidget>
 #include <QTabWidget>
@@ -25,28 +26,8 @@ void TfrmMain::mEdit_SubMenu1_ViewClick() {
     // working folder: the program folder, wherever the organiser itself was started.
     const Shell::StartResult result =
         Shell::startProgram(program, {QStringLiteral("-D"), content}, m_appDir);
-    const QString shown = asciiUpper(m_appDir) + QStringLiteral("VIEWER");
-    QString rest;
-    switch (result) {
-    case Shell::StartResult::OutOfResources:
-    case Shell::StartResult::OutOfMemory:
-        rest = QStringLiteral("Nincs elég szabad memória az erőforrások betöltéséhez!");
-        break;
-    case Shell::StartResult::FileNotFound:
-        rest = QStringLiteral("Nem található a(z) ") + shown + QStringLiteral(" program!");
-        break;
-    case Shell::StartResult::PathNotFound:
-        rest = QStringLiteral("Nem található a(z) ") + shown + QStringLiteral(" elérési út!");
-        break;
-    case Shell::StartResult::AccessDenied:
-        rest =
-            QStringLiteral("A(z) ") + shown + QStringLiteral(" fájlhoz a hozzáférés megtagadva!");
-        break;
-    case Shell::StartResult::BadFormat:
-        rest = QStringLiteral("Hibás a(z) ") + shown + QStringLiteral(" fájl!");
-        break;
-    case Shell::StartResult::Started:
-        return;
-    }
-    Dialogs::error(QStringLiteral("Hiba:\n\r") + rest, this);
+    const QString message =
+        StartFailure::message(result, asciiUpper(m_appDir) + QStringLiteral("VIEWER"));
+    if (!message.isEmpty())
+        Dialogs::error(message, this);
 }

@@ -1,0 +1,137 @@
+// Showing a content file: an appointment's or a task's rows in the table, a note as text.
+#include "ViewForm.h"
+
+#include "ContentFile.h"
+#include "Dialogs.h"
+#include "RichText.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace {
+
+// A path written with the other system's separator names the same file.
+QString localPath(const QString& path) {
+    QString local = path;
+    local.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return local;
+}
+
+} // namespace
+
+QString TfrmView::SplitField(const QString& line, std::uint8_t part) {
+    return ContentFile::SplitField(line, part);
+}
+
+void TfrmView::LoadFile(const QString& path) {
+    m_currentFile = path;
+    const QString file = localPath(path);
+    if (path.contains(QLatin1String("task")) || path.contains(QLatin1String("time")))
+        loadTable(path, file);
+    else
+        loadNote(file);
+}
+
+void TfrmView::loadTable(const QString& path, const QString& file) {
+    tZimpa->setVisible(true);
+    mZimpa->setVisible(false);
+    clearGridCells();
+    if (!QFileInfo::exists(file)) {
+        Dialogs::error(QStringLiteral("Hiba: a(z) ") + QFileInfo(file).absoluteFilePath() +
+                           QStringLiteral(" fájl feldolgozása nem sikerült."),
+                       this);
+        return;
+    }
+    const std::optional<QStringList> lines = ContentFile::readLines(file);
+    if (!lines) {
+        Dialogs::error(QStringLiteral("Hiba: a(z) ") + path +
+                           QStringLiteral(" fájl megnyitása nem sikerült."),
+                       this);
+    } else {
+        m_filling = true;
+        for (int i = 0; i < lines->size(); ++i) {
+            tZimpa->setRowCount(i + 1);
+            setCell(i, 0, SplitField(lines->at(i), 0));
+            setCell(i, 1, SplitField(lines->at(i), 1));
+            m_alarmTimes.arm(i, cell(i, 0));
+        }
+        m_filling = false;
+    }
+    fixHeaderRow();
+    if (!Timer1->isActive())
+        Timer1->start();
+}
+
+void TfrmView::loadNote(const QString& file) {
+    tZimpa->setVisible(false);
+    mZimpa->setVisible(true);
+    if (!QFileInfo::exists(file))
+        return;
+    if (const std::optional<QByteArray> bytes = ContentFile::readBytes(file))
+        RichText::load(*bytes, *mZimpa->document());
+}
+
+void TfrmView::clearGridCells() {
+    commitEdit();
+    m_filling = true;
+    for (int row = 0; row < tZimpa->rowCount(); ++row) {
+        for (int column = 0; column < tZimpa->columnCount(); ++column) {
+            if (QTableWidgetItem* item = tZimpa->item(row, column))
+                item->setText(QString());
+        }
+    }
+    m_filling = false;
+    showHeaderRow();
+}
+
+QString TfrmView::cell(int row, int column) const {
+    const QTableWidgetItem* item = tZimpa->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void TfrmView::setCell(int row, int column, const QString& text) {
+    if (QTableWidgetItem* item = tZimpa->item(row, column))
+        item->setText(text);
+    else
+        tZimpa->setItem(row, column, new QTableWidgetItem(text));
+}
+
+// The first row holds the columns' captions and stays in place above the rows as the grid's
+// header, where it takes no edit or selection. A table of one line is its header alone.
+void TfrmView::fixHeaderRow() {
+    m_headerFixed = true;
+    m_filling = true;
+    for (int row = 0; row < tZimpa->rowCount(); ++row) {
+        for (int column = 0; column < tZimpa->columnCount(); ++column) {
+            if (!tZimpa->item(row, column))
+                tZimpa->setItem(row, column, new QTableWidgetItem);
+        }
+    }
+    m_filling = false;
+    tZimpa->setRowHidden(0, true);
+    tZimpa->horizontalHeader()->show();
+    showHeaderRow();
+}
+
+void TfrmView::showHeaderRow() {
+    if (!m_headerFixed)
+        return;
+    for (int column = 0; column < tZimpa->columnCount(); ++column)
+        tZimpa->setHorizontalHeaderItem(column, new QTableWidgetItem(cell(0, column)));
+}
+
+void TfrmView::commitEdit() {
+    QWidget* editor = QApplication::focusWidget();
+    // An open cell editor is the only widget that lives inside the grid's viewport.
+    if (!editor || !tZimpa->viewport()->isAncestorOf(editor))
+        return;
+    // The view's own slots, protected in C++ but open to the meta-object system.
+    QMetaObject::invokeMethod(tZimpa, "commitData", Qt::DirectConnection, Q_ARG(QWidget*, editor));
+    QMetaObject::invokeMethod(
+        tZimpa, "closeEditor", Qt::DirectConnection, Q_ARG(QWidget*, editor),
+        Q_ARG(QAbstractItemDelegate::EndEditHint, QAbstractItemDelegate::NoHint));
+}
