@@ -1,0 +1,28 @@
+#include "UserInput.h"
+
+#include "Polling.h"
+#include "ProgramRun.h"
+
+UserInput::UserInput(const QProcessEnvironment& environment)
+    : m_environment(environment) {
+}
+
+bool UserInput::tool(const QString& program, const QStringList& arguments) const {
+    return ProgramRun::run(program, arguments, m_environment, Polling::StepTimeout).succeeded();
+}
+
+bool UserInput::useLayout(const QString& layout) const {
+    return tool(QStringLiteral("setxkbmap"), {QStringLiteral("-layout"), layout});
+}
+
+bool UserInput::type(const QString& text) const {
+    // "--" keeps a text that starts with "-" from reading as an option.
+    return tool(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("--"), text});
+}
+
+bool UserInput::click(WindowId window, const QPoint& at) const {
+    return tool(QStringLiteral("xdotool"),
+                {QStringLiteral("mousemove"), QStringLiteral("--sync"), QStringLiteral("--window"),
+                 QString::number(window), QString::number(at.x()), QString::number(at.y()),
+                 QStringLiteral("click"), QStringLiteral("1")});
+}
