@@ -59,16 +59,7 @@ bool TfrmMain::stayOnTop() const {
 
 void TfrmMain::setFontColour(quint32 colour) {
     m_fontColour = colour;
-    const QColor shown = ColourNames::toQColor(colour);
-    QPalette colours = palette();
-    const QPalette desktop = QApplication::palette();
-    // Text only: the scroll bars' arrows and the buttons' faces keep the desktop's look.
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) {
-        // Disabled text keeps the desktop's grey.
-        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-            colours.setColor(group, role, shown.isValid() ? shown : desktop.color(group, role));
-    }
-    setPalette(colours);
+    ColourNames::applyTextColour(this, colour);
 }
 
 void TfrmMain::showBandsFromChecks() {

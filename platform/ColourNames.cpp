@@ -1,7 +1,9 @@
 #include "ColourNames.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QWidget>
 
 #include <array>
 
@@ -140,6 +142,17 @@ QColor toQColor(quint32 colour) {
         return applicationPalette().color(kSystemRoles[index]->group, kSystemRoles[index]->role);
     }
     return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+void applyTextColour(QWidget* widget, quint32 colour) {
+    const QColor shown = toQColor(colour);
+    QPalette colours = widget->palette();
+    const QPalette desktop = QApplication::palette();
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) {
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            colours.setColor(group, role, shown.isValid() ? shown : desktop.color(group, role));
+    }
+    widget->setPalette(colours);
 }
 
 } // namespace ColourNames

@@ -12,6 +12,8 @@
 // A colour is a 32-bit value. A plain colour is 0x00BBGGRR. A system colour is 0x80000000 plus
 // the index of one of the desktop's colours (window background, button face, ...), so it follows
 // the desktop's look. clNone and clDefault mean "no colour" and "the control's own colour".
+class QWidget;
+
 namespace ColourNames {
 
 // Plain colours.
@@ -82,5 +84,10 @@ std::optional<quint32> nameToColour(QStringView name);
 // any value with the top bit set is a system colour by its low byte, and any other value shows
 // as its low three bytes.
 QColor toQColor(quint32 colour);
+
+// Gives the widget's text the stored colour; an invalid colour value gives the desktop's text
+// colour back. Only text: frames, scroll bars and button faces keep the desktop's look, and
+// disabled text its grey.
+void applyTextColour(QWidget* widget, quint32 colour);
 
 } // namespace ColourNames

@@ -80,15 +80,7 @@ void TfrmView::applyFont(const QString& name, std::uint8_t size) {
 }
 
 void TfrmView::applyFontColour(quint32 colour) {
-    const QColor shown = ColourNames::toQColor(colour);
-    QPalette colours = palette();
-    const QPalette desktop = QApplication::palette();
-    // Text only: the frames and the scroll bars keep the desktop's look, disabled text its grey.
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) {
-        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-            colours.setColor(group, role, shown.isValid() ? shown : desktop.color(group, role));
-    }
-    setPalette(colours);
+    ColourNames::applyTextColour(this, colour);
 }
 
 bool TfrmView::stayOnTop() const {
