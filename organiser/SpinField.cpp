@@ -1,6 +1,9 @@
 #include "SpinField.h"
 
+#include <QFontMetrics>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 
 #include <algorithm>
 
@@ -47,4 +50,14 @@ void SpinField::keepInRange() {
     const int number = text().trimmed().toInt(&ok);
     if (ok && (number < m_minimum || number > m_maximum))
         setText(QString::number(std::clamp(number, m_minimum, m_maximum)));
+}
+
+QSize SpinField::sizeHint() const {
+    ensurePolished();
+    const QFontMetrics metrics(font());
+    const int text = metrics.horizontalAdvance(QString::number(m_maximum) + QStringLiteral("00"));
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    return style()->sizeFromContents(QStyle::CT_SpinBox, &option,
+                                     QSize(text, lineEdit()->sizeHint().height()), this);
 }

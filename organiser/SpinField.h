@@ -18,6 +18,10 @@ public:
 
     void stepBy(int steps) override;
 
+    // Room for the largest number and a little more, with the arrows beside it.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
 protected:
     StepEnabled stepEnabled() const override;
     QValidator::State validate(QString& input, int& pos) const override;
