@@ -31,6 +31,7 @@ public:
         const auto pixmap = box.kind == Dialogs::Kind::Error ? QStyle::SP_MessageBoxCritical
                                                              : QStyle::SP_MessageBoxInformation;
         icon->setPixmap(style()->standardIcon(pixmap).pixmap(32, 32));
+        icon->setVisible(box.kind != Dialogs::Kind::Plain);
         auto* text = new QLabel(box.text);
         text->setTextFormat(Qt::PlainText);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
@@ -65,6 +66,10 @@ void Dialogs::information(const QString& text, QWidget* parent) {
 
 void Dialogs::message(const QString& caption, const QString& text, QWidget* parent) {
     show({Kind::Information, caption, text}, parent);
+}
+
+void Dialogs::plain(const QString& text, QWidget* parent) {
+    show({Kind::Plain, title(), text}, parent);
 }
 
 Dialogs::Answer Dialogs::informationAnswered(const QString& text, QWidget* parent) {
