@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -32,7 +33,10 @@ public:
                                                              : QStyle::SP_MessageBoxInformation;
         icon->setPixmap(style()->standardIcon(pixmap).pixmap(32, 32));
         icon->setVisible(box.kind != Dialogs::Kind::Plain);
-        auto* text = new QLabel(box.text);
+        // The system's texts end lines with CR LF, LF CR or a CR alone, which a label would
+        // run together: each is one line break here.
+        static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n\r|\r"));
+        auto* text = new QLabel(QString(box.text).replace(lineEnd, QStringLiteral("\n")));
         text->setTextFormat(Qt::PlainText);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
