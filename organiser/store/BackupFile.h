@@ -22,7 +22,8 @@ extern const char* const SecondHeader; // "VERSION: 2.0.0.100"
 QByteArray bytes(const Tables& tables);
 
 // Replaces the file with bytes(tables), never leaving it half-written. Raises RunError with the
-// run-time's text when it cannot; the old file then stays as it was.
+// run-time's text when it cannot ("File access denied" for a read-only file or a folder in its
+// place, "Disk full", ...); the old file then stays as it was.
 void save(const QString& path, const Tables& tables);
 
 // The texts of the two headers, whatever the file holds after them; a length byte above 32 is

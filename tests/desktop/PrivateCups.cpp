@@ -2,7 +2,6 @@
 
 #include "Polling.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -49,7 +48,9 @@ PrivateCups::PrivateCups() {
                             "printer-driver-cups-pdf)"));
         return;
     }
-    if (m_folder.isValid() && writeSettings() && startScheduler())
+    if (!m_folder.isValid())
+        fail(QStringLiteral("no temporary folder: ") + m_folder.errorString());
+    else if (writeSettings() && startScheduler())
         addPrinter();
 }
 

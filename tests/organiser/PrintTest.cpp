@@ -82,28 +82,44 @@ protected:
 
 } // namespace
 
-TEST_F(PrintTest, WithoutAPrinterNothingElseHappens) {
-    start(1);
-    window->setActivePageSilently(int(Kind::Nevnap));
-    addLines(window->lbNevnap, 1);
+TEST_F(PrintTest, NothingIsPrintedWithoutPrinterContentOrConfirmation) {
+    start(1, 0, 1);
+    select(window->clbIdopont, 0);
+    setRows({{QStringLiteral("Időpont"), QStringLiteral("Emlékeztető")},
+             {QStringLiteral("08:00"), QString()},
+             {QStringLiteral("09:30"), QString()}});
     PrintDialog::setPrintersForTesting(QStringList{});
     print();
     expectOnlyBox(NoPrinter);
+
+    // Times without a message, an empty note, an empty day list.
+    PrintDialog::setPrintersForTesting(QStringList{QStringLiteral("Irodai")});
+    for (const Kind page : {Kind::Idopont, Kind::Feladat, Kind::Feljegyzes, Kind::Unnep}) {
+        boxes.clear();
+        window->setActivePageSilently(int(page));
+        print();
+        expectOnlyBox(NothingToPrint);
+    }
     EXPECT_EQ(dialogs, 0);
+
+    // A message to print, and the dialog cancelled: no message, no document.
+    boxes.clear();
+    window->setActivePageSilently(int(Kind::Idopont));
+    EditorGrid::setCell(window->tZimpa, 1, 1, QStringLiteral("x"));
+    confirm = false;
+    print();
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_TRUE(boxes.isEmpty());
+    EXPECT_FALSE(printed);
+    EXPECT_FALSE(QFile::exists(pdf));
 }
 
-TEST_F(PrintTest, GridNeedsAMessageAndThenPrintsEveryRow) {
+TEST_F(PrintTest, OneMessagePrintsEveryRowHeaderFirst) {
     start(2);
     select(window->clbIdopont, 1);
     setRows({{QStringLiteral("Időpont"), QStringLiteral("Emlékeztető")},
              {QStringLiteral("08:00"), QString()},
-             {QStringLiteral("09:30"), QString()}});
-    print();
-    expectOnlyBox(NothingToPrint);
-    EXPECT_EQ(dialogs, 0);
-
-    boxes.clear();
-    EditorGrid::setCell(window->tZimpa, 2, 1, QStringLiteral("Fogorvos – ő, ű"));
+             {QStringLiteral("09:30"), QStringLiteral("Fogorvos – ő, ű")}});
     print();
     expectOnlyBox(Sent);
     ASSERT_TRUE(printed);
@@ -132,10 +148,6 @@ TEST_F(PrintTest, NoteKeepsItsOwnLineBreaks) {
     start(0, 0, 1);
     window->setActivePageSilently(int(Kind::Feljegyzes));
     select(window->clbFeljegyzes, 0);
-    print();
-    expectOnlyBox(NothingToPrint);
-
-    boxes.clear();
     window->mZimpa->setPlainText(QStringLiteral("Első sor\nMásodik\n\nÖtödik után"));
     print();
     ASSERT_TRUE(printed);
@@ -147,10 +159,6 @@ TEST_F(PrintTest, NoteKeepsItsOwnLineBreaks) {
 TEST_F(PrintTest, LongDayListGoesOnOverPagesEntryByEntry) {
     start(0);
     window->setActivePageSilently(int(Kind::Unnep));
-    print();
-    expectOnlyBox(NothingToPrint);
-
-    boxes.clear();
     addLines(window->lbUnnep, 300);
     print();
     expectOnlyBox(Sent);
@@ -174,18 +182,6 @@ TEST_F(PrintTest, LineWiderThanThePageGoesOnInTheNextLine) {
     const QStringList lines = printedLines();
     ASSERT_GT(lines.size(), 4);
     EXPECT_EQ(lines.mid(3).join(QString()), QStringLiteral("10:00 - ") + message);
-}
-
-TEST_F(PrintTest, CancelledDialogLeavesNoMessageAndNoDocument) {
-    start(1);
-    select(window->clbIdopont, 0);
-    setRows({{QStringLiteral("Idő"), QStringLiteral("Üzenet")}, {QString(), QStringLiteral("x")}});
-    confirm = false;
-    print();
-    EXPECT_EQ(dialogs, 1);
-    EXPECT_TRUE(boxes.isEmpty());
-    EXPECT_FALSE(printed);
-    EXPECT_FALSE(QFile::exists(pdf));
 }
 
 TEST_F(PrintTest, PrinterFailureIsReportedAfterTheFinalMessage) {
