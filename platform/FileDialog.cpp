@@ -20,6 +20,9 @@ std::optional<QString> FileDialog::run(const Request& request, QWidget* parent) 
         return responder()(request);
     // No starting folder and no file name: the dialog opens where the program runs.
     QFileDialog dialog(parent, request.title);
+    // Modal to the window only: an alert window may still pop up meanwhile.
+    if (parent)
+        dialog.setWindowModality(Qt::WindowModal);
     dialog.setNameFilter(request.filterName + QStringLiteral(" (") + request.filterPattern +
                          QLatin1Char(')'));
     if (request.mode == Mode::Save) {

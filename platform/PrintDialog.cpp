@@ -36,5 +36,8 @@ bool PrintDialog::run(QPrinter& printer, QWidget* parent) {
     if (responder())
         return responder()(printer);
     QPrintDialog dialog(&printer, parent);
+    // Modal to the window only: an alert window may still pop up meanwhile.
+    if (parent)
+        dialog.setWindowModality(Qt::WindowModal);
     return dialog.exec() == QDialog::Accepted;
 }
