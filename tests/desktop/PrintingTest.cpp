@@ -98,6 +98,9 @@ TEST_F(PrintingTest, AppointmentGoesToAPdfPrinterOfTheDesktop) {
                                    Polling::StartTimeout, std::chrono::milliseconds(200)))
         << "no PDF came out of the printer\n"
         << cups.log().toStdString();
+    // The print job's title, as the scheduler's page record names it.
+    EXPECT_TRUE(cups.pageLog().split(QLatin1Char(' ')).contains(QStringLiteral("Zimpa")))
+        << cups.pageLog().toStdString();
     const ProgramRun::Result text =
         ProgramRun::run(QStringLiteral("pdftotext"),
                         {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),

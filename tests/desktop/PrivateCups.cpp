@@ -158,6 +158,10 @@ bool PrivateCups::isIdle() const {
     return jobs.succeeded() && jobs.output.trimmed().isEmpty();
 }
 
+QString PrivateCups::pageLog() const {
+    return readFile(m_folder.filePath(QStringLiteral("log/page_log")));
+}
+
 QString PrivateCups::log() const {
     return readFile(m_folder.filePath(QStringLiteral("log/error_log")));
 }

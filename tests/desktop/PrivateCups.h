@@ -36,6 +36,9 @@ public:
     // True once no job waits or prints any more.
     bool isIdle() const;
 
+    // The scheduler's record of the pages it printed, a line each, with the job's title.
+    QString pageLog() const;
+
     // The scheduler's log, for a failure message.
     QString log() const;
 
