@@ -3,12 +3,6 @@
 // gives it its body.
 #include "MainForm.h"
 
-void TfrmMain::mFile_Import_BackUpClick() {
-}
-void TfrmMain::mFile_Export_BackUpClick() {
-}
-void TfrmMain::mFile_PrintClick() {
-}
 void TfrmMain::mSettings_GeneralClick() {
 }
 void TfrmMain::HelpMenuClick() {

@@ -12,7 +12,8 @@ class AtomicFile {
 public:
     struct Result {
         bool ok = false;
-        QString error; // the system's reason when not ok
+        QString error;       // the system's reason when not ok
+        int systemError = 0; // its errno, 0 when the system gave none
     };
 
     static Result write(const QString& path, QByteArrayView bytes);

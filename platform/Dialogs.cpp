@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -31,7 +32,11 @@ public:
         const auto pixmap = box.kind == Dialogs::Kind::Error ? QStyle::SP_MessageBoxCritical
                                                              : QStyle::SP_MessageBoxInformation;
         icon->setPixmap(style()->standardIcon(pixmap).pixmap(32, 32));
-        auto* text = new QLabel(box.text);
+        icon->setVisible(box.kind != Dialogs::Kind::Plain);
+        // The system's texts end lines with CR LF, LF CR or a CR alone, which a label would
+        // run together: each is one line break here.
+        static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n\r|\r"));
+        auto* text = new QLabel(QString(box.text).replace(lineEnd, QStringLiteral("\n")));
         text->setTextFormat(Qt::PlainText);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -65,6 +70,10 @@ void Dialogs::information(const QString& text, QWidget* parent) {
 
 void Dialogs::message(const QString& caption, const QString& text, QWidget* parent) {
     show({Kind::Information, caption, text}, parent);
+}
+
+void Dialogs::plain(const QString& text, QWidget* parent) {
+    show({Kind::Plain, title(), text}, parent);
 }
 
 Dialogs::Answer Dialogs::informationAnswered(const QString& text, QWidget* parent) {

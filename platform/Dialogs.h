@@ -10,7 +10,7 @@ class QWidget;
 // to it instead of being shown, so no test ever blocks on a modal window.
 class Dialogs {
 public:
-    enum class Kind { Information, Error };
+    enum class Kind { Information, Error, Plain };
 
     // How the user left a box: with its OK button, or with the window's close box (or Escape).
     enum class Answer { Ok, Closed };
@@ -32,6 +32,8 @@ public:
     static void information(const QString& text, QWidget* parent = nullptr);
     // An information box under a caption of its own.
     static void message(const QString& caption, const QString& text, QWidget* parent = nullptr);
+    // A box without an icon, under the application title, with the single button OK.
+    static void plain(const QString& text, QWidget* parent = nullptr);
     // The same box, telling how it was left.
     static Answer informationAnswered(const QString& text, QWidget* parent = nullptr);
 

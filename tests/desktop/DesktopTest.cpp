@@ -83,6 +83,10 @@ void DesktopTest::TearDown() {
         m_folder->moveBack();
 }
 
+void DesktopTest::setEnvironmentVariable(const QString& name, const QString& value) {
+    m_environment.insert(name, value);
+}
+
 ProgramRun& DesktopTest::startOrganiser() {
     m_runs.push_back(
         std::make_unique<ProgramRun>(folder().program(), QStringList{}, m_environment));

@@ -45,6 +45,9 @@ protected:
     // The environment the test's programs run in: the session's display, the test's folders.
     const QProcessEnvironment& environment() const { return m_environment; }
 
+    // Adds a variable to the environment of the programs the test starts from now on.
+    void setEnvironmentVariable(const QString& name, const QString& value);
+
     // Starts the organiser from the copied folder, as a user does; the run belongs to the test.
     ProgramRun& startOrganiser();
 

@@ -1,0 +1,128 @@
+#include "PrinterText.h"
+
+#include "RunError.h"
+
+#include <QFontMetricsF>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTextLayout>
+
+namespace {
+
+std::function<void(const PrinterText::Document&)>& recorder() {
+    static std::function<void(const PrinterText::Document&)> value;
+    return value;
+}
+
+} // namespace
+
+void PrinterText::setRecorderForTesting(std::function<void(const Document&)> value) {
+    recorder() = std::move(value);
+}
+
+PrinterText::PrinterText(QPrinter& printer, const QString& jobTitle)
+    : m_printer(printer) {
+    // The print system takes the job's title when the document begins.
+    m_printer.setDocName(jobTitle);
+    m_document.jobTitle = jobTitle;
+    m_document.pages.append(QStringList());
+    // Whether the document began is checked by the first write.
+    if (m_painter.begin(&m_printer))
+        m_font = m_painter.font();
+}
+
+PrinterText::~PrinterText() {
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+void PrinterText::setFont(const QString& family, int pointSize) {
+    m_font.setFamily(family);
+    if (pointSize > 0)
+        m_font.setPointSize(pointSize);
+    if (m_painter.isActive())
+        m_painter.setFont(m_font);
+}
+
+RunError PrinterText::printerError() const {
+    const QString name =
+        m_printer.outputFileName().isEmpty() ? m_printer.printerName() : m_printer.outputFileName();
+    return RunError::io(name, QStringLiteral("the printer does not take the document"));
+}
+
+void PrinterText::checkPrinter() const {
+    if (!m_painter.isActive() || m_printer.printerState() == QPrinter::Error)
+        throw printerError();
+}
+
+void PrinterText::write(const QString& text) {
+    checkPrinter();
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r|\u2028|\u2029"));
+    const QStringList lines = text.split(lineBreak);
+    for (int i = 0; i < lines.size(); ++i) {
+        m_line += lines[i];
+        if (i + 1 < lines.size())
+            endLine();
+    }
+}
+
+void PrinterText::endLine() {
+    checkPrinter();
+    const QString line = m_line;
+    m_line.clear();
+    for (const QString& piece : fitToWidth(line))
+        printLine(piece);
+}
+
+void PrinterText::close() {
+    if (m_closed)
+        return;
+    m_closed = true;
+    std::exception_ptr failure;
+    if (!m_line.isEmpty()) {
+        try {
+            endLine();
+        } catch (const RunError&) {
+            failure = std::current_exception();
+        }
+    }
+    // The document ends whatever happened to its last line.
+    const bool ended =
+        m_painter.isActive() && m_painter.end() && m_printer.printerState() != QPrinter::Error;
+    if (failure)
+        std::rethrow_exception(failure);
+    if (!ended)
+        throw printerError();
+    if (recorder())
+        recorder()(m_document);
+}
+
+void PrinterText::printLine(const QString& line) {
+    const QFontMetricsF metrics(m_font, &m_printer);
+    if (m_top > 0 && m_top + metrics.height() > m_printer.height()) {
+        if (!m_printer.newPage())
+            throw printerError();
+        m_top = 0;
+        m_document.pages.append(QStringList());
+    }
+    m_painter.drawText(QPointF(0, m_top + metrics.ascent()), line);
+    m_document.pages.last().append(line);
+    m_top += metrics.lineSpacing();
+}
+
+QStringList PrinterText::fitToWidth(const QString& line) const {
+    if (line.isEmpty())
+        return {line};
+    QTextLayout layout(line, m_font, &m_printer);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList pieces;
+    layout.beginLayout();
+    for (QTextLine piece = layout.createLine(); piece.isValid(); piece = layout.createLine()) {
+        piece.setLineWidth(m_printer.width());
+        pieces.append(line.mid(piece.textStart(), piece.textLength()));
+    }
+    layout.endLayout();
+    return pieces;
+}

@@ -1,0 +1,144 @@
+#include "DesktopTest.h"
+#include "Polling.h"
+#include "PrivateCups.h"
+#include "ReminderRecordBytes.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <unistd.h>
+
+namespace {
+
+// The appointment printed: its rows as the content file holds them (Windows-1250), and the
+// lines they must give on paper.
+const QByteArray AppointmentRows =
+    "Id\xF5pont|Eml\xE9keztet\xF5\r\n"
+    "08:30|Fogorvos: \xE1rv\xEDzt\xFBr\xF5 t\xFCk\xF6rf\xFAr\xF3g\xE9p\r\n"
+    "|\r\n"
+    "10:00|\r\n";
+const QStringList PrintedLines{QStringLiteral("Zimpa - (Időpont: Fogorvos és fodrász)"),
+                               QString(),
+                               QStringLiteral("Időpont - Emlékeztető"),
+                               QStringLiteral("08:30 - Fogorvos: árvíztűrő tükörfúrógép"),
+                               QStringLiteral("-"),
+                               QStringLiteral("10:00 -")};
+
+// Printing from the organiser to the print queues of the desktop it runs on.
+class PrintingTest : public DesktopTest {
+protected:
+    void keys(const QStringList& names) { ASSERT_TRUE(desktop().pressKeys(names)); }
+
+    // The organiser started over one appointment, which is selected on the first page and, when
+    // asked, loaded into the grid.
+    void startWithAppointment(bool load) {
+        ASSERT_TRUE(folder().write(
+            QStringLiteral("time.list"),
+            ReminderRecordBytes(1700000100, 0, "Fogorvos \xE9s fodr\xE1sz").bytes()));
+        ASSERT_TRUE(folder().write(QStringLiteral("time/1700000100"), AppointmentRows));
+        m_run = &startOrganiser();
+        m_window = waitForMainWindow(*m_run);
+        ASSERT_NE(m_window, 0u) << m_run->describe().toStdString();
+        ASSERT_TRUE(waitUntilActive(m_window));
+        // The page tabs have the keyboard: the first page, then its list, and the line by its
+        // first letter.
+        keys({QStringLiteral("Left"), QStringLiteral("Left"), QStringLiteral("Left"),
+              QStringLiteral("Left"), QStringLiteral("Tab"), QStringLiteral("f")});
+        if (load)
+            keys({QStringLiteral("Return")});
+    }
+
+    void choosePrint() { keys({QStringLiteral("alt+f"), QStringLiteral("n")}); }
+
+    // Qt's print dialog, once it is on screen; its title is Qt's, in English or, with Qt's
+    // Hungarian translation installed, in Hungarian.
+    WindowId waitForPrintDialog() {
+        WindowId found = 0;
+        Polling::waitUntil(
+            [&] {
+                for (const WindowId window :
+                     desktop().findWindows(QStringLiteral("^(Print|Nyomtatás)$"), m_run->pid())) {
+                    if (desktop().isViewable(window))
+                        found = window;
+                }
+                return found != 0 || !m_run->isRunning();
+            },
+            Polling::StepTimeout);
+        return found;
+    }
+
+    ProgramRun* m_run = nullptr;
+    WindowId m_window = 0;
+};
+
+TEST_F(PrintingTest, AppointmentGoesToAPdfPrinterOfTheDesktop) {
+    PrivateCups cups;
+    if (!cups.isReady() && ::geteuid() != 0)
+        GTEST_SKIP() << cups.error().toStdString();
+    ASSERT_TRUE(cups.isReady()) << cups.error().toStdString();
+    setEnvironmentVariable(QStringLiteral("CUPS_SERVER"), cups.server());
+    ASSERT_NO_FATAL_FAILURE(startWithAppointment(true));
+
+    choosePrint();
+    const WindowId dialog = waitForPrintDialog();
+    ASSERT_NE(dialog, 0u) << "no print dialog\n" << m_run->describe().toStdString();
+    ASSERT_TRUE(desktop().activate(dialog));
+    saveScreenshot(dialog, QStringLiteral("print-dialog"));
+    // The desktop's default printer is chosen; Return prints.
+    keys({QStringLiteral("Return")});
+
+    const WindowId box = waitForBox(*m_run);
+    ASSERT_NE(box, 0u) << m_run->describe().toStdString();
+    saveScreenshot(box, QStringLiteral("print-sent"));
+    ASSERT_TRUE(confirmBox(box));
+
+    const QString pdf = cups.printedFile();
+    ASSERT_TRUE(Polling::waitUntil([&] { return QFileInfo(pdf).size() > 0 && cups.isIdle(); },
+                                   Polling::StartTimeout, std::chrono::milliseconds(200)))
+        << "no PDF came out of the printer\n"
+        << cups.log().toStdString();
+    // The print job's title, as the scheduler's page record names it.
+    EXPECT_TRUE(cups.pageLog().split(QLatin1Char(' ')).contains(QStringLiteral("Zimpa")))
+        << cups.pageLog().toStdString();
+    const ProgramRun::Result text =
+        ProgramRun::run(QStringLiteral("pdftotext"),
+                        {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
+                         pdf, QStringLiteral("-")},
+                        environment(), Polling::StepTimeout);
+    ASSERT_TRUE(text.succeeded()) << "pdftotext (Debian poppler-utils): "
+                                  << text.errors.toStdString();
+    QStringList lines;
+    for (const QString& line : QString::fromUtf8(text.output).split(QLatin1Char('\n')))
+        lines.append(QString(line).remove(QLatin1Char('\f')).trimmed());
+    // The page's text ends where the printed lines end.
+    while (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    EXPECT_EQ(lines, PrintedLines) << QString::fromUtf8(text.output).toStdString();
+
+    // The printed page as a picture, to be looked at.
+    QDir().mkpath(artefactFolder());
+    ProgramRun::run(QStringLiteral("pdftoppm"),
+                    {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"),
+                     QStringLiteral("-singlefile"), pdf,
+                     artefactFolder() + QStringLiteral("/print-appointment-page")},
+                    environment(), Polling::StepTimeout);
+}
+
+TEST_F(PrintingTest, WithoutAPrintQueueTheOrganiserSaysSo) {
+    // A print system that is not there has no queue either.
+    QTemporaryDir nowhere;
+    setEnvironmentVariable(QStringLiteral("CUPS_SERVER"),
+                           nowhere.filePath(QStringLiteral("cups.sock")));
+    ASSERT_NO_FATAL_FAILURE(startWithAppointment(false));
+    choosePrint();
+    const WindowId box = waitForBox(*m_run);
+    ASSERT_NE(box, 0u) << m_run->describe().toStdString();
+    EXPECT_EQ(desktop().windowName(box), BoxCaption);
+    // The X tools see a box's caption only; the picture shows its text.
+    saveScreenshot(box, QStringLiteral("print-no-printer"));
+    ASSERT_TRUE(confirmBox(box));
+    EXPECT_TRUE(waitUntilActive(m_window));
+}
+
+} // namespace

@@ -1,0 +1,167 @@
+#include "PrivateCups.h"
+
+#include "Polling.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <unistd.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+const QString PdfPrinterModel = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd");
+const QString Queue = QStringLiteral("PDF");
+
+bool writeFile(const QString& path, const QString& text) {
+    QFile file(path);
+    const QByteArray bytes = text.toUtf8();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QString readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QString findTool(const QString& name) {
+    return QStandardPaths::findExecutable(
+        name, {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"), QStringLiteral("/sbin")});
+}
+
+} // namespace
+
+PrivateCups::PrivateCups() {
+    m_environment = QProcessEnvironment::systemEnvironment();
+    m_environment.insert(QStringLiteral("CUPS_SERVER"), server());
+    if (::geteuid() != 0) {
+        fail(QStringLiteral("a scheduler of the test's own runs as root only"));
+        return;
+    }
+    if (findTool(QStringLiteral("cupsd")).isEmpty() ||
+        findTool(QStringLiteral("lpadmin")).isEmpty() || !QFileInfo::exists(PdfPrinterModel)) {
+        fail(QStringLiteral("cupsd, lpadmin or the PDF printer's model is missing (Debian cups, "
+                            "printer-driver-cups-pdf)"));
+        return;
+    }
+    if (!m_folder.isValid())
+        fail(QStringLiteral("no temporary folder: ") + m_folder.errorString());
+    else if (writeSettings() && startScheduler())
+        addPrinter();
+}
+
+PrivateCups::~PrivateCups() {
+    // The scheduler ends its jobs' filters as it stops.
+    m_scheduler.reset();
+}
+
+bool PrivateCups::fail(const QString& error) {
+    m_error = error;
+    return false;
+}
+
+ProgramRun::Result PrivateCups::tool(const QString& program, const QStringList& arguments) const {
+    return ProgramRun::run(findTool(program), arguments, m_environment, Polling::StepTimeout);
+}
+
+bool PrivateCups::writeSettings() {
+    const QString root = m_folder.path();
+    // The scheduler's filters run as lp, which must reach the folder and write its temporary one.
+    QDir dir(root);
+    for (const char* name : {"log", "spool", "tmp", "cache", "state", "out"})
+        dir.mkpath(QLatin1String(name));
+    const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                      QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    const auto writable = open | QFile::WriteGroup | QFile::WriteOther;
+    if (!QFile::setPermissions(root, open) ||
+        !QFile::setPermissions(dir.filePath(QStringLiteral("tmp")), writable) ||
+        !QFile::setPermissions(dir.filePath(QStringLiteral("out")), writable))
+        return fail(QStringLiteral("cannot open the scheduler's folder to lp"));
+
+    // The model as delivered declares a PostScript printer; this one takes PDF as it comes.
+    QFile model(PdfPrinterModel);
+    if (!model.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("cannot read ") + PdfPrinterModel);
+    QString ppd = QString::fromLatin1(model.readAll());
+    ppd.replace(QRegularExpression(QStringLiteral("^\\*% cupsFilter:.*$"),
+                                   QRegularExpression::MultilineOption),
+                QStringLiteral("*cupsFilter2: \"application/vnd.cups-pdf application/pdf 0 -\""));
+    if (!ppd.contains(QStringLiteral("*cupsFilter2:")) ||
+        !writeFile(dir.filePath(QStringLiteral("pdf-printer.ppd")), ppd))
+        return fail(QStringLiteral("cannot make the PDF printer's model"));
+
+    const QString scheduler = QStringLiteral("Listen %1\n"
+                                             "LogLevel info\n"
+                                             "WebInterface No\n"
+                                             "Browsing No\n"
+                                             "BrowseLocalProtocols none\n"
+                                             "DefaultAuthType None\n"
+                                             "<Location />\n  Order allow,deny\n  Allow all\n"
+                                             "</Location>\n"
+                                             "<Policy default>\n  <Limit All>\n"
+                                             "    Order deny,allow\n  </Limit>\n</Policy>\n")
+                                  .arg(server());
+    const QString files = QStringLiteral("User lp\nGroup lp\nSystemGroup root\n"
+                                         "ServerRoot %1\nRequestRoot %1/spool\nTempDir %1/tmp\n"
+                                         "CacheDir %1/cache\nStateDir %1/state\n"
+                                         "AccessLog %1/log/access_log\nErrorLog %1/log/error_log\n"
+                                         "PageLog %1/log/page_log\nPrintcap %1/printcap\n"
+                                         "FileDevice Yes\n")
+                              .arg(root);
+    if (!writeFile(dir.filePath(QStringLiteral("cupsd.conf")), scheduler) ||
+        !writeFile(dir.filePath(QStringLiteral("cups-files.conf")), files))
+        return fail(QStringLiteral("cannot write the scheduler's settings"));
+    return true;
+}
+
+bool PrivateCups::startScheduler() {
+    m_scheduler = std::make_unique<ProgramRun>(
+        findTool(QStringLiteral("cupsd")),
+        QStringList{QStringLiteral("-f"), QStringLiteral("-c"),
+                    m_folder.filePath(QStringLiteral("cupsd.conf")), QStringLiteral("-s"),
+                    m_folder.filePath(QStringLiteral("cups-files.conf"))},
+        m_environment);
+    if (!m_scheduler->started())
+        return fail(QStringLiteral("cupsd did not start"));
+    const bool answers = Polling::waitUntil(
+        [&] {
+            return !m_scheduler->isRunning() ||
+                   tool(QStringLiteral("lpstat"), {QStringLiteral("-r")}).succeeded();
+        },
+        Polling::StartTimeout, 100ms);
+    if (!answers || !m_scheduler->isRunning())
+        return fail(QStringLiteral("the scheduler does not answer:\n") + m_scheduler->describe() +
+                    log());
+    return true;
+}
+
+bool PrivateCups::addPrinter() {
+    const ProgramRun::Result added =
+        tool(QStringLiteral("lpadmin"),
+             {QStringLiteral("-p"), Queue, QStringLiteral("-E"), QStringLiteral("-v"),
+              QStringLiteral("file://") + printedFile(), QStringLiteral("-P"),
+              m_folder.filePath(QStringLiteral("pdf-printer.ppd"))});
+    const ProgramRun::Result chosen =
+        tool(QStringLiteral("lpadmin"), {QStringLiteral("-d"), Queue});
+    if (!added.succeeded() || !chosen.succeeded())
+        return fail(QStringLiteral("lpadmin did not add the PDF printer: ") +
+                    QString::fromUtf8(added.errors + chosen.errors));
+    return true;
+}
+
+bool PrivateCups::isIdle() const {
+    const ProgramRun::Result jobs = tool(QStringLiteral("lpstat"), {QStringLiteral("-o")});
+    return jobs.succeeded() && jobs.output.trimmed().isEmpty();
+}
+
+QString PrivateCups::pageLog() const {
+    return readFile(m_folder.filePath(QStringLiteral("log/page_log")));
+}
+
+QString PrivateCups::log() const {
+    return readFile(m_folder.filePath(QStringLiteral("log/error_log")));
+}

@@ -1,0 +1,110 @@
+#include "MainWindowFixture.h"
+
+#include "FileDialog.h"
+#include "Guard.h"
+
+#include <QAction>
+
+#include <optional>
+
+namespace {
+
+// The backup commands run directly (their items stay disabled), with the file dialogs answered
+// by the test.
+class BackupCommandsTest : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        FileDialog::setResponderForTesting([this](const FileDialog::Request& request) {
+            requests.append(request);
+            return answer;
+        });
+    }
+    void TearDown() override {
+        FileDialog::setResponderForTesting({});
+        MainWindowFixture::TearDown();
+    }
+
+    void exportBackup() {
+        runGuarded([this] { window->mFile_Export_BackUpClick(); });
+    }
+    void importBackup() {
+        runGuarded([this] { window->mFile_Import_BackUpClick(); });
+    }
+
+    QList<FileDialog::Request> requests;
+    std::optional<QString> answer;
+};
+
+} // namespace
+
+TEST_F(BackupCommandsTest, ExportAsksForTheFileAndWritesTheTables) {
+    // Two appointments behind one whose identifier 1 keeps it out of a backup, and a note.
+    const QByteArray second = RecordBytes::reminder(1700000003, 0, "Fodr\xE1sz");
+    const QByteArray note = RecordBytes::reminder(1700000009, 1, "Jegyzet");
+    folder.write(QStringLiteral("time.list"), RecordBytes::reminder(1, 0, "Egyes") +
+                                                  RecordBytes::reminder(1700000002, 1, "Orvos") +
+                                                  second);
+    folder.write(QStringLiteral("memo.list"), note);
+    create();
+    exportBackup(); // cancelled
+    ASSERT_EQ(requests.size(), 1);
+    const FileDialog::Request& asked = requests[0];
+    EXPECT_EQ(asked.mode, FileDialog::Mode::Save);
+    EXPECT_EQ(asked.title, QStringLiteral("Zimpa V2.00 - Exportálás"));
+    EXPECT_EQ(asked.filterName, QStringLiteral("Zimpa V2.00 biztonsági mentés"));
+    EXPECT_EQ(asked.filterPattern, QStringLiteral("*.zbck"));
+    EXPECT_EQ(asked.defaultSuffix, QStringLiteral("zbck"));
+    EXPECT_TRUE(asked.confirmOverwrite);
+    EXPECT_TRUE(QDir(folder.path()).entryList({QStringLiteral("*.zbck")}).isEmpty());
+
+    answer = folder.file(QStringLiteral("mentes.zbck"));
+    exportBackup();
+    EXPECT_TRUE(boxes.isEmpty());
+    const QByteArray bytes = folder.read(QStringLiteral("mentes.zbck"));
+    ASSERT_EQ(bytes.size(), 357);
+    // The note's record right after the second appointment's, each without its padding.
+    EXPECT_EQ(bytes.mid(66 + 97, 97), second.left(97));
+    EXPECT_EQ(bytes.mid(66 + 194, 97), note.left(97));
+}
+
+TEST_F(BackupCommandsTest, FailedExportKeepsTheOldFileAndSaysDiskFull) {
+    start(1);
+    folder.write(QStringLiteral("mentes.zbck"), "old backup");
+    answer = folder.file(QStringLiteral("mentes.zbck"));
+    failWritesOf(QStringLiteral("mentes.zbck"));
+    exportBackup();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].kind, Dialogs::Kind::Error);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("Disk full."));
+    EXPECT_EQ(folder.read(QStringLiteral("mentes.zbck")), QByteArray("old backup"));
+}
+
+TEST_F(BackupCommandsTest, ImportShowsTheHeaderInAPlainBox) {
+    start(1);
+    importBackup(); // cancelled
+    ASSERT_EQ(requests.size(), 1);
+    EXPECT_EQ(requests[0].mode, FileDialog::Mode::Open);
+    EXPECT_EQ(requests[0].title, QStringLiteral("Zimpa V2.00 - Importálás"));
+    EXPECT_EQ(requests[0].filterName, QStringLiteral("Zimpa V2.00 biztonsági mentés"));
+    EXPECT_EQ(requests[0].filterPattern, QStringLiteral("*.zbck"));
+    EXPECT_TRUE(requests[0].defaultSuffix.isEmpty());
+    EXPECT_TRUE(boxes.isEmpty());
+
+    answer = folder.file(QStringLiteral("mentes.zbck"));
+    exportBackup();
+    importBackup();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].kind, Dialogs::Kind::Plain);
+    EXPECT_EQ(boxes[0].caption, QStringLiteral("Zimpa V2.00"));
+    EXPECT_EQ(boxes[0].text, QStringLiteral("Zimpa V2.00 BACKUP FILE\rVERSION: 2.0.0.100"));
+
+    // One byte short of the headers: no header, the run-time's error.
+    boxes.clear();
+    folder.write(QStringLiteral("rovid.zbck"), folder.read(QStringLiteral("mentes.zbck")).left(65));
+    answer = folder.file(QStringLiteral("rovid.zbck"));
+    importBackup();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].kind, Dialogs::Kind::Error);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("Read beyond end of file."));
+}

@@ -1,0 +1,199 @@
+#include "MainWindowFixture.h"
+
+#include "EditorGrid.h"
+#include "Guard.h"
+#include "PrintDialog.h"
+#include "PrinterText.h"
+
+#include <QListWidget>
+#include <QPrinter>
+#include <QTableWidget>
+#include <QTextEdit>
+
+#include <optional>
+
+namespace {
+
+const QString NoPrinter = QStringLiteral("Hiba:\n\rNincs használható nyomtató!");
+const QString NothingToPrint = QStringLiteral("Hiba:\n\rNincs kinyomtatható bejegyzés!");
+const QString Sent = QStringLiteral(
+    "Az adatok ki lettek küldve a nyomtatóra, a nyomtatásnak hamarosan el kell kezdődnie.");
+
+// The organiser on a desktop with one printer, whose print dialog a test answers by choosing a
+// PDF file as the printer. What the printer received is kept page by page.
+class PrintTest : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        PrintDialog::setPrintersForTesting(QStringList{QStringLiteral("Irodai")});
+        PrintDialog::setResponderForTesting([this](QPrinter& printer) {
+            ++dialogs;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return confirm;
+        });
+        PrinterText::setRecorderForTesting(
+            [this](const PrinterText::Document& document) { printed = document; });
+    }
+
+    void TearDown() override {
+        PrintDialog::setPrintersForTesting(std::nullopt);
+        PrintDialog::setResponderForTesting({});
+        PrinterText::setRecorderForTesting({});
+        MainWindowFixture::TearDown();
+    }
+
+    void print() {
+        runGuarded([this] { window->mFile_PrintClick(); });
+    }
+
+    void setRows(const QList<TableRow>& rows) {
+        window->tZimpa->setRowCount(int(rows.size()));
+        for (int r = 0; r < rows.size(); ++r) {
+            EditorGrid::setCell(window->tZimpa, r, 0, rows[r].time);
+            EditorGrid::setCell(window->tZimpa, r, 1, rows[r].message);
+        }
+    }
+
+    void select(QListWidget* list, int line) {
+        list->clearSelection();
+        list->item(line)->setSelected(true);
+    }
+
+    // Every printed line, the pages one after the other.
+    QStringList printedLines() const {
+        QStringList lines;
+        for (const QStringList& page : printed->pages)
+            lines += page;
+        return lines;
+    }
+
+    void expectOnlyBox(const QString& text) const {
+        ASSERT_EQ(boxes.size(), 1);
+        EXPECT_EQ(boxes[0].kind, Dialogs::Kind::Information);
+        EXPECT_EQ(boxes[0].text, text);
+    }
+
+    QString pdf = folder.file(QStringLiteral("nyomtatas.pdf"));
+    bool confirm = true;
+    int dialogs = 0;
+    std::optional<PrinterText::Document> printed;
+};
+
+} // namespace
+
+TEST_F(PrintTest, NothingIsPrintedWithoutPrinterContentOrConfirmation) {
+    start(1, 0, 1);
+    select(window->clbIdopont, 0);
+    setRows({{QStringLiteral("Időpont"), QStringLiteral("Emlékeztető")},
+             {QStringLiteral("08:00"), QString()},
+             {QStringLiteral("09:30"), QString()}});
+    PrintDialog::setPrintersForTesting(QStringList{});
+    print();
+    expectOnlyBox(NoPrinter);
+
+    // Times without a message, an empty note, an empty day list.
+    PrintDialog::setPrintersForTesting(QStringList{QStringLiteral("Irodai")});
+    for (const Kind page : {Kind::Idopont, Kind::Feladat, Kind::Feljegyzes, Kind::Unnep}) {
+        boxes.clear();
+        window->setActivePageSilently(int(page));
+        print();
+        expectOnlyBox(NothingToPrint);
+    }
+    EXPECT_EQ(dialogs, 0);
+
+    // A message to print, and the dialog cancelled: no message, no document.
+    boxes.clear();
+    window->setActivePageSilently(int(Kind::Idopont));
+    EditorGrid::setCell(window->tZimpa, 1, 1, QStringLiteral("x"));
+    confirm = false;
+    print();
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_TRUE(boxes.isEmpty());
+    EXPECT_FALSE(printed);
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(PrintTest, OneMessagePrintsEveryRowHeaderFirst) {
+    start(2);
+    select(window->clbIdopont, 1);
+    setRows({{QStringLiteral("Időpont"), QStringLiteral("Emlékeztető")},
+             {QStringLiteral("08:00"), QString()},
+             {QStringLiteral("09:30"), QStringLiteral("Fogorvos – ő, ű")}});
+    print();
+    expectOnlyBox(Sent);
+    ASSERT_TRUE(printed);
+    EXPECT_EQ(printed->jobTitle, QStringLiteral("Zimpa"));
+    EXPECT_EQ(printedLines(),
+              QStringList({QStringLiteral("Zimpa - (Időpont: Sor 2)"), QString(),
+                           QStringLiteral("Időpont - Emlékeztető"), QStringLiteral("08:00 - "),
+                           QStringLiteral("09:30 - Fogorvos – ő, ű")}));
+    EXPECT_TRUE(QFile(pdf).size() > 0);
+}
+
+TEST_F(PrintTest, WithoutASelectionOnItsPageTheTitleNamesNoReminder) {
+    start(1, 1);
+    window->setActivePageSilently(int(Kind::Feladat));
+    select(window->clbIdopont, 0); // what enables the command
+    setRows({{QStringLiteral("Határidő"), QStringLiteral("Feladat")},
+             {QString(), QStringLiteral("Bevásárlás")}});
+    print();
+    expectOnlyBox(Sent);
+    ASSERT_TRUE(printed);
+    EXPECT_EQ(printedLines().value(0), QStringLiteral("Zimpa - (Feladat: )"));
+    EXPECT_EQ(printedLines().value(3), QStringLiteral(" - Bevásárlás"));
+}
+
+TEST_F(PrintTest, NoteKeepsItsOwnLineBreaks) {
+    start(0, 0, 1);
+    window->setActivePageSilently(int(Kind::Feljegyzes));
+    select(window->clbFeljegyzes, 0);
+    window->mZimpa->setPlainText(QStringLiteral("Első sor\nMásodik\n\nÖtödik után"));
+    print();
+    ASSERT_TRUE(printed);
+    EXPECT_EQ(printedLines(), QStringList({QStringLiteral("Zimpa - (Feljegyzés: Sor 1)"), QString(),
+                                           QStringLiteral("Első sor"), QStringLiteral("Második"),
+                                           QString(), QStringLiteral("Ötödik után")}));
+}
+
+TEST_F(PrintTest, LongDayListGoesOnOverPagesEntryByEntry) {
+    start(0);
+    window->setActivePageSilently(int(Kind::Unnep));
+    addLines(window->lbUnnep, 300);
+    print();
+    expectOnlyBox(Sent);
+    ASSERT_TRUE(printed);
+    QStringList expected{QStringLiteral("Zimpa - Ünnepek listája"), QString()};
+    for (int i = 0; i < window->lbUnnep->count(); ++i)
+        expected.append(window->lbUnnep->item(i)->text());
+    EXPECT_EQ(expected.size(), 302);
+    EXPECT_EQ(printedLines(), expected);
+    EXPECT_GT(printed->pages.size(), 1);
+}
+
+TEST_F(PrintTest, LineWiderThanThePageGoesOnInTheNextLine) {
+    start(1);
+    select(window->clbIdopont, 0);
+    const QString message = QStringLiteral("Nagyon hosszú üzenet, ").repeated(40);
+    setRows(
+        {{QStringLiteral("Idő"), QStringLiteral("Üzenet")}, {QStringLiteral("10:00"), message}});
+    print();
+    ASSERT_TRUE(printed);
+    const QStringList lines = printedLines();
+    ASSERT_GT(lines.size(), 4);
+    EXPECT_EQ(lines.mid(3).join(QString()), QStringLiteral("10:00 - ") + message);
+}
+
+TEST_F(PrintTest, PrinterFailureIsReportedAfterTheFinalMessage) {
+    start(1);
+    window->setActivePageSilently(int(Kind::Nevnap));
+    addLines(window->lbNevnap, 2);
+    pdf = folder.file(QStringLiteral("missing/nyomtatas.pdf"));
+    print();
+    ASSERT_EQ(boxes.size(), 2);
+    EXPECT_EQ(boxes[0].kind, Dialogs::Kind::Information);
+    EXPECT_EQ(boxes[0].text, Sent);
+    EXPECT_EQ(boxes[1].kind, Dialogs::Kind::Error);
+    EXPECT_TRUE(boxes[1].text.contains(pdf)) << boxes[1].text.toStdString();
+    EXPECT_FALSE(printed);
+}
