@@ -9,15 +9,3 @@ void TfrmMain::mFile_Export_BackUpClick() {
 }
 void TfrmMain::mFile_PrintClick() {
 }
-void TfrmMain::mSettings_GeneralClick() {
-}
-void TfrmMain::HelpMenuClick() {
-}
-void TfrmMain::mHelp_IndexClick() {
-}
-void TfrmMain::mHelp_InternetClick() {
-}
-void TfrmMain::mHelp_UpdateClick() {
-}
-void TfrmMain::mHelp_AboutClick() {
-}

@@ -1,6 +1,7 @@
 #include "AlertForm.h"
 
 #include "Guard.h"
+#include "MainWindowFont.h"
 #include "TransparentForm.h"
 
 #include <QGuiApplication>
@@ -51,26 +52,7 @@ void TfrmAlert::Popup() {
 }
 
 void TfrmAlert::FormCreate() {
-    if (!m_mainWindow)
-        return;
-    // Name, size and colour only: the main window's style (bold, italic, ...) stays its own.
-    QFont own = font();
-    const QFont main = m_mainWindow->font();
-    own.setFamily(main.family());
-    if (main.pointSizeF() > 0)
-        own.setPointSizeF(main.pointSizeF());
-    else
-        own.setPixelSize(main.pixelSize());
-    setFont(own);
-
-    // Text only, as on the main window: the button's face and text keep the desktop's look.
-    QPalette colours = palette();
-    const QPalette mainColours = m_mainWindow->palette();
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) {
-        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-            colours.setColor(group, role, mainColours.color(group, role));
-    }
-    setPalette(colours);
+    takeMainWindowFont(this, m_mainWindow);
 }
 
 void TfrmAlert::btnCloseClick() {
