@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace {
@@ -82,6 +83,11 @@ TfrmAbout::TfrmAbout(QWidget* mainWindow)
     setFont(designFont());
     createControls();
     runGuarded([this] { FormCreate(); });
+    // The acknowledgements show four lines of the font they got; the licence scrolls in what
+    // room its page has.
+    mbBT->setFixedHeight(mbBT->fontMetrics().lineSpacing() * 4 + 2 * mbBT->frameWidth() +
+                         2 * int(mbBT->document()->documentMargin()));
+    mbLicenc->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     // The designed size, or more where the main window's font needs more room.
     setFixedSize(QSize(473, 320).expandedTo(sizeHint()));
     centreOnDesktop();
