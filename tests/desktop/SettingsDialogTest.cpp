@@ -30,21 +30,16 @@ protected:
         return found;
     }
 
-    bool keys(const QStringList& names) const { return desktop().pressKeys(names); }
-
-    static QStringList repeated(const QString& key, int times) {
-        QStringList names;
-        for (int i = 0; i < times; ++i)
-            names << key;
-        return names;
+    // The keys named one after the other, blanks between them: "Tab Tab Down".
+    bool keys(const char* names) const {
+        return desktop().pressKeys(QString::fromLatin1(names).split(QLatin1Char(' ')));
     }
 
     // The organiser on screen with the settings dialog opened from its menu: "Beállítások",
     // "Általános beállítások...". The keyboard starts on the dialog's page tabs.
     WindowId openSettings(ProgramRun& organiser, WindowId& mainWindow) {
         mainWindow = waitForMainWindow(organiser);
-        if (!mainWindow || !waitUntilActive(mainWindow) ||
-            !keys({QStringLiteral("alt+b"), QStringLiteral("b")}))
+        if (!mainWindow || !waitUntilActive(mainWindow) || !keys("alt+b b"))
             return 0;
         const WindowId dialog = waitForWindow(organiser, SettingsTitle);
         return dialog && waitUntilActive(dialog) ? dialog : 0;
@@ -52,7 +47,7 @@ protected:
 
     // OK by its key, then the restart message confirmed.
     void confirmSettings(ProgramRun& organiser, WindowId dialog) {
-        ASSERT_TRUE(keys({QStringLiteral("alt+o")}));
+        ASSERT_TRUE(keys("alt+o"));
         const WindowId box = waitForBox(organiser);
         ASSERT_NE(box, 0u) << "no restart message";
         saveScreenshot(box, QStringLiteral("settings-restart-message"));
@@ -81,30 +76,25 @@ TEST_F(SettingsDialogTest, OkWritesTheDialogsKeysAndTheOrganisersCloseLeavesThem
 
     // The horizontal layout: past the inner tabs and the two tool-bar boxes to the layout's
     // radio buttons.
-    ASSERT_TRUE(keys({QStringLiteral("Tab"), QStringLiteral("Tab"), QStringLiteral("Tab"),
-                      QStringLiteral("Tab"), QStringLiteral("Down")}));
+    ASSERT_TRUE(keys("Tab Tab Tab Tab Down"));
     // Back to the inner tabs, on through the pages; the font typed on its page.
-    ASSERT_TRUE(keys(repeated(QStringLiteral("shift+Tab"), 3) << QStringLiteral("Right")));
+    ASSERT_TRUE(keys("shift+Tab shift+Tab shift+Tab Right"));
     saveScreenshot(dialog, QStringLiteral("settings-2-organiser-work"));
-    ASSERT_TRUE(keys({QStringLiteral("Right"), QStringLiteral("Tab"), QStringLiteral("ctrl+a")}));
-    ASSERT_TRUE(
-        keys({QStringLiteral("D"), QStringLiteral("e"), QStringLiteral("j"), QStringLiteral("a"),
-              QStringLiteral("V"), QStringLiteral("u"), QStringLiteral("space"),
-              QStringLiteral("S"), QStringLiteral("a"), QStringLiteral("n"), QStringLiteral("s")}));
+    ASSERT_TRUE(keys("Right Tab ctrl+a"));
+    ASSERT_TRUE(keys("D e j a V u space S a n s"));
     saveScreenshot(dialog, QStringLiteral("settings-3-organiser-font"));
-    ASSERT_TRUE(keys({QStringLiteral("shift+Tab"), QStringLiteral("Right")}));
+    ASSERT_TRUE(keys("shift+Tab Right"));
     saveScreenshot(dialog, QStringLiteral("settings-4-organiser-templates"));
 
     // The viewer's pages: the transparency four steps of ten up.
-    ASSERT_TRUE(keys({QStringLiteral("shift+Tab"), QStringLiteral("Right"), QStringLiteral("Tab"),
-                      QStringLiteral("Tab")}));
-    ASSERT_TRUE(keys(repeated(QStringLiteral("Prior"), 4)));
+    ASSERT_TRUE(keys("shift+Tab Right Tab Tab"));
+    ASSERT_TRUE(keys("Prior Prior Prior Prior"));
     saveScreenshot(dialog, QStringLiteral("settings-5-viewer-view"));
-    ASSERT_TRUE(keys({QStringLiteral("shift+Tab"), QStringLiteral("Right")}));
+    ASSERT_TRUE(keys("shift+Tab Right"));
     saveScreenshot(dialog, QStringLiteral("settings-6-viewer-work"));
-    ASSERT_TRUE(keys({QStringLiteral("Right")}));
+    ASSERT_TRUE(keys("Right"));
     saveScreenshot(dialog, QStringLiteral("settings-7-viewer-font"));
-    ASSERT_TRUE(keys({QStringLiteral("shift+Tab"), QStringLiteral("Right")}));
+    ASSERT_TRUE(keys("shift+Tab Right"));
     saveScreenshot(dialog, QStringLiteral("settings-8-update"));
 
     confirmSettings(organiser, dialog);
@@ -114,7 +104,7 @@ TEST_F(SettingsDialogTest, OkWritesTheDialogsKeysAndTheOrganisersCloseLeavesThem
         "[ViewForm]\r\nTransparent=40\r\nFontName=Arial\r\nFontSize=10\r\n"
         "[General]\r\nBackupTime=300\r\nUpdateServer=http://www.zimpa.hu\r\n";
     EXPECT_EQ(folder().read(Ini), written);
-    // The templates shown at OK is written as it was.
+    // The template shown at OK is written as it was.
     EXPECT_EQ(folder().read(QStringLiteral("time/template")),
               ProgramFolder::delivered(QStringLiteral("time/template")));
 
@@ -128,9 +118,7 @@ TEST_F(SettingsDialogTest, TheTaskTemplateEditedToFiveRows) {
     const WindowId dialog = openSettings(organiser, mainWindow);
     ASSERT_NE(dialog, 0u) << organiser.describe().toStdString();
     // The templates' page, "Feladat" picked in its list, five rows typed.
-    ASSERT_TRUE(keys({QStringLiteral("Tab"), QStringLiteral("Right"), QStringLiteral("Right"),
-                      QStringLiteral("Right"), QStringLiteral("Tab"), QStringLiteral("Down"),
-                      QStringLiteral("Tab"), QStringLiteral("ctrl+a"), QStringLiteral("5")}));
+    ASSERT_TRUE(keys("Tab Right Right Right Tab Down Tab ctrl+a 5"));
     saveScreenshot(dialog, QStringLiteral("settings-task-template"));
     confirmSettings(organiser, dialog);
 
@@ -149,19 +137,19 @@ TEST_F(SettingsDialogTest, TheAboutWindowAndTheHelpFromTheOrganisersMenu) {
     ASSERT_TRUE(waitUntilActive(mainWindow));
 
     // "Segítség", its last item "Névjegy...".
-    ASSERT_TRUE(keys({QStringLiteral("alt+s"), QStringLiteral("Up"), QStringLiteral("Return")}));
+    ASSERT_TRUE(keys("alt+s Up Return"));
     const WindowId about = waitForWindow(organiser, AboutTitle);
     ASSERT_NE(about, 0u) << organiser.describe().toStdString();
     ASSERT_TRUE(waitUntilActive(about));
     saveScreenshot(about, QStringLiteral("about-organiser-1"));
-    ASSERT_TRUE(keys({QStringLiteral("Right")}));
+    ASSERT_TRUE(keys("Right"));
     saveScreenshot(about, QStringLiteral("about-organiser-2-licence"));
-    ASSERT_TRUE(keys({QStringLiteral("alt+o")}));
+    ASSERT_TRUE(keys("alt+o"));
     ASSERT_TRUE(waitUntilGone(about));
 
     // Its first item: the help, at its contents, from the program folder.
     ASSERT_TRUE(waitUntilActive(mainWindow));
-    ASSERT_TRUE(keys({QStringLiteral("alt+s"), QStringLiteral("Return")}));
+    ASSERT_TRUE(keys("alt+s Return"));
     const WindowId help = waitForWindow(organiser, HelpTitle);
     ASSERT_NE(help, 0u) << organiser.describe().toStdString();
     saveScreenshot(help, QStringLiteral("help-contents"));
@@ -179,13 +167,12 @@ TEST_F(SettingsDialogTest, TheAboutWindowFromTheViewersMenu) {
     ASSERT_NE(window, 0u) << viewer.describe().toStdString();
     ASSERT_TRUE(desktop().activate(window));
     // The pop-up menu by its key; from its end, "Bezár" and then "Névjegy".
-    ASSERT_TRUE(keys({QStringLiteral("Menu"), QStringLiteral("Up"), QStringLiteral("Up"),
-                      QStringLiteral("Return")}));
+    ASSERT_TRUE(keys("Menu Up Up Return"));
     const WindowId about = waitForWindow(viewer, AboutTitle);
     ASSERT_NE(about, 0u) << viewer.describe().toStdString();
     saveScreenshot(about, QStringLiteral("about-viewer"));
     ASSERT_TRUE(desktop().activate(about));
-    ASSERT_TRUE(keys({QStringLiteral("alt+o")}));
+    ASSERT_TRUE(keys("alt+o"));
     EXPECT_TRUE(waitUntilGone(about));
     EXPECT_TRUE(viewer.isRunning());
 }

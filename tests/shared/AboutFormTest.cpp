@@ -68,8 +68,7 @@ QPoint freePoint(QWidget* widget) {
 
 } // namespace
 
-TEST_F(AboutFormTest, LinksUnderlineUnderTheMouseUntilItReachesAFreeSurface) {
-    about->resize(about->size()); // lays the controls out
+TEST_F(AboutFormTest, LinksUnderlineUnderTheMouseUntilItReachesAFreeSurfaceAndOpenOnAClick) {
     about->show();
     moveOver(about->lbWeb_Url);
     EXPECT_TRUE(webUnderlined());
@@ -88,16 +87,13 @@ TEST_F(AboutFormTest, LinksUnderlineUnderTheMouseUntilItReachesAFreeSurface) {
     EXPECT_TRUE(webUnderlined() && mailUnderlined());
     moveOver(about.get(), freePoint(about.get()));
     EXPECT_FALSE(webUnderlined() || mailUnderlined());
-}
 
-TEST_F(AboutFormTest, LinksOpenWhatTheyShow) {
-    about->show();
+    // A click opens what the link shows.
     click(about->lbWeb_Url);
     click(about->lbMail_Url);
+    click(about->lbAuthor);
     EXPECT_EQ(opened, (QStringList{QStringLiteral("http://www.zimpa.hu"),
                                    QStringLiteral("mailto:info@zimpa.hu")}));
-    click(about->lbAuthor);
-    EXPECT_EQ(opened.size(), 2);
 }
 
 TEST_F(AboutFormTest, TheWindowFollowsTheMainWindowsFontWhereItHasNoneOfItsOwn) {
