@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QHash>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -136,6 +138,11 @@ private:
     QTableWidget* templateGrid(std::uint8_t kind) const;
     void showTemplateEditor(int kind);
     void templateFailed(const QString& path);
+    void setTemplateRows(QTableWidget* grid, int rows);
 
     TfrmMain& m_main;
+    // The cells of rows that a smaller row count took from a grid, by row: the count typed may
+    // be on its way to a larger one ("1" of "15"), and what the user typed into those rows comes
+    // back with them. Forgotten when a template is loaded.
+    QHash<const QTableWidget*, QHash<int, QStringList>> m_droppedRows;
 };

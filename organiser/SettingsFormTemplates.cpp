@@ -65,6 +65,7 @@ void TfrmSettings::LoadTemplate(std::uint8_t kind) {
         return;
     }
     QTableWidget* grid = templateGrid(kind);
+    m_droppedRows.remove(grid);
     const std::optional<QStringList> lines = ContentFile::readLines(path);
     if (!lines) {
         templateFailed(path);
@@ -132,6 +133,19 @@ void TfrmSettings::seRowNumChange() {
         return;
     // A number typed on the way to another one (the "1" of "15") never makes the grid smaller
     // than a table or larger than one may be.
-    templateGrid(static_cast<std::uint8_t>(kind))
-        ->setRowCount(std::clamp(seRowNum->value(), 2, ContentFile::MaxLines));
+    setTemplateRows(templateGrid(static_cast<std::uint8_t>(kind)),
+                    std::clamp(seRowNum->value(), 2, ContentFile::MaxLines));
+}
+
+void TfrmSettings::setTemplateRows(QTableWidget* grid, int rows) {
+    QHash<int, QStringList>& dropped = m_droppedRows[grid];
+    const int before = grid->rowCount();
+    for (int row = rows; row < before; ++row)
+        dropped.insert(row, {EditorGrid::cell(grid, row, 0), EditorGrid::cell(grid, row, 1)});
+    grid->setRowCount(rows);
+    for (int row = before; row < rows; ++row) {
+        const QStringList cells = dropped.take(row);
+        for (int column = 0; column < cells.size(); ++column)
+            grid->setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
 }

@@ -166,6 +166,12 @@ TEST_F(SettingsFormTest, ATemplateOfThirtyLinesLoadsThirtyRowsAndThreeRowsSaveTh
     EXPECT_EQ(d.seRowNum->text(), QStringLiteral("30"));
     EXPECT_EQ(d.sgTime_Template->item(29, 0)->text(), QStringLiteral("29|a"));
 
+    // On the way to 25 the grid holds 2 rows for a moment; the rows typed come back with 25.
+    d.seRowNum->setText(QStringLiteral("2"));
+    d.seRowNum->setText(QStringLiteral("25"));
+    const QTableWidgetItem* back = d.sgTime_Template->item(24, 0);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->text(), QStringLiteral("24|a"));
     d.seRowNum->setValue(3);
     d.btnOk->click();
     EXPECT_EQ(folder.read(TimeTemplate), QByteArray("0|a|b\r\n1|a|b\r\n2|a|b\r\n"));
