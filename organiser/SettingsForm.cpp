@@ -5,11 +5,11 @@
 #include "Guard.h"
 #include "MainForm.h"
 #include "MainSettings.h"
-#include "MainWindowFont.h"
 #include "ProgramInfo.h"
 #include "SettingsFormKeys.h"
 #include "Shell.h"
 #include "SpinField.h"
+#include "WindowLook.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,18 +1,16 @@
 #include "AboutForm.h"
 
 #include "Guard.h"
-#include "MainWindowFont.h"
 #include "ProgramInfo.h"
 #include "Shell.h"
+#include "WindowLook.h"
 
 #include <QFrame>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -90,7 +88,7 @@ TfrmAbout::TfrmAbout(QWidget* mainWindow)
     mbLicenc->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     // The designed size, or more where the main window's font needs more room.
     setFixedSize(QSize(473, 320).expandedTo(sizeHint()));
-    centreOnDesktop();
+    centreOnDesktop(this);
 }
 
 void TfrmAbout::createControls() {
@@ -218,13 +216,4 @@ void TfrmAbout::lbMail_UrlClick() {
 
 void TfrmAbout::btnOkClick() {
     accept();
-}
-
-void TfrmAbout::centreOnDesktop() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect desktop = screen->availableGeometry();
-    move(desktop.x() + (desktop.width() - width()) / 2,
-         desktop.y() + (desktop.height() - height()) / 2);
 }

@@ -53,7 +53,6 @@ protected:
 private:
     void createControls();
     void setUnderlined(QLabel* link, bool underlined);
-    void centreOnDesktop();
 
     QWidget* m_mainWindow;
 };

@@ -1,13 +1,11 @@
 #include "AlertForm.h"
 
 #include "Guard.h"
-#include "MainWindowFont.h"
 #include "TransparentForm.h"
+#include "WindowLook.h"
 
-#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 TfrmAlert::TfrmAlert(const QWidget* mainWindow)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -38,7 +36,7 @@ TfrmAlert::TfrmAlert(const QWidget* mainWindow)
     TransparentForm->SetTransparency(0);
     TransparentForm->SetFadeTime(5);
 
-    centreOnDesktop();
+    centreOnDesktop(this);
     runGuarded([this] { FormCreate(); });
 }
 
@@ -59,13 +57,4 @@ void TfrmAlert::btnCloseClick() {
     TransparentForm->FadeOut();
     mMemo->clear();
     close();
-}
-
-void TfrmAlert::centreOnDesktop() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect desktop = screen->virtualGeometry();
-    move(desktop.x() + (desktop.width() - width()) / 2,
-         desktop.y() + (desktop.height() - height()) / 2);
 }

@@ -1,6 +1,8 @@
-#include "MainWindowFont.h"
+#include "WindowLook.h"
 
+#include <QGuiApplication>
 #include <QPalette>
+#include <QScreen>
 #include <QWidget>
 
 void takeMainWindowFont(QWidget* window, const QWidget* mainWindow) {
@@ -23,4 +25,13 @@ void takeMainWindowFont(QWidget* window, const QWidget* mainWindow) {
             colours.setColor(group, role, mainColours.color(group, role));
     }
     window->setPalette(colours);
+}
+
+void centreOnDesktop(QWidget* window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect desktop = screen->virtualGeometry();
+    window->move(desktop.x() + (desktop.width() - window->width()) / 2,
+                 desktop.y() + (desktop.height() - window->height()) / 2);
 }
