@@ -58,6 +58,12 @@ TEST_F(HelpMenuTest, TheHelpOpensAtItsContentsOrTheMissingFileIsReported) {
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_TRUE(help->browser->toPlainText().startsWith(QStringLiteral("Tartalomjegyzék")));
+    // A topic's link stays in the file; an address on the web goes to the desktop's opener.
+    emit help->browser->anchorClicked(QUrl(QStringLiteral("#egy")));
+    EXPECT_EQ(help->browser->source().toLocalFile(), folder.file(QStringLiteral("Zimpa.hlp")));
+    EXPECT_EQ(help->browser->source().fragment(), QStringLiteral("egy"));
+    emit help->browser->anchorClicked(QUrl(QStringLiteral("http://www.zimpa.hu/")));
+    EXPECT_EQ(opened, QStringList{QStringLiteral("http://www.zimpa.hu/")});
     // A second choice brings the same window, read anew.
     folder.write(QStringLiteral("Zimpa.hlp"), QByteArray(Help).replace("Első", "Második"));
     window->mHelp_IndexClick();
