@@ -252,6 +252,7 @@ void TfrmSettings::createViewerPages() {
     Label1 = label("Label1", QStringLiteral("Villogás intervalluma:"));
     SpinEdit1 = named(new SpinField(100, 5000), "SpinEdit1");
     SpinEdit1->setValue(100);
+    SpinEdit1->setMaxLength(4);
     auto* blink = new QGridLayout(gbOther);
     blink->addWidget(CheckBox1, 0, 0, 1, 3);
     blink->addWidget(Label1, 1, 0);

@@ -34,6 +34,10 @@ void SpinField::setValue(int number) {
     setText(QString::number(inRange(number)));
 }
 
+void SpinField::setMaxLength(int characters) {
+    lineEdit()->setMaxLength(characters);
+}
+
 int SpinField::inRange(int number) const {
     return hasRange() ? std::clamp(number, m_minimum, m_maximum) : number;
 }

@@ -18,6 +18,8 @@ public:
     int value() const;
     // Shows the number, brought inside the range.
     void setValue(int number);
+    // The most characters the field takes.
+    void setMaxLength(int characters);
 
     void stepBy(int steps) override;
 
