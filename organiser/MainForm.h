@@ -103,6 +103,8 @@ public:
     QString AppDir() const { return m_appDir; }
     QString DataDir() const { return m_dataDir; }
     bool SaveSettingsOnClose() const { return m_saveSettingsOnClose; }
+    // The settings dialog's OK turns it off: its keys then stand until the next start.
+    void setSaveSettingsOnClose(bool on) { m_saveSettingsOnClose = on; }
     QString settingsFile() const;
     bool isLoaded(Kind kind) const { return m_loaded[static_cast<int>(kind)]; }
 

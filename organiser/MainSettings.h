@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ProgramInfo.h"
+
 #include <QString>
 
 // Settings the organiser keeps for the whole run, read by the main window at start.
@@ -13,4 +15,4 @@ extern QString HomePage;     // opened by the help menu's home-page item
 extern QString UpdateServer; // base address of the update page
 
 // The program's home page: the default of both addresses.
-inline const QString DefaultHomePage = QStringLiteral("http://www.zimpa.hu");
+inline const QString DefaultHomePage = ProgramInfo::HomePage;

@@ -13,6 +13,7 @@ SpinField::SpinField(int minimum, int maximum, QWidget* parent)
     , m_maximum(maximum) {
     lineEdit()->setText(QString::number(minimum));
     connect(this, &QAbstractSpinBox::editingFinished, this, &SpinField::keepInRange);
+    connect(lineEdit(), &QLineEdit::textChanged, this, &SpinField::textChanged);
 }
 
 QString SpinField::text() const {
@@ -29,8 +30,20 @@ int SpinField::value() const {
     return ok ? number : m_minimum;
 }
 
+void SpinField::setValue(int number) {
+    setText(QString::number(inRange(number)));
+}
+
+void SpinField::setMaxLength(int characters) {
+    lineEdit()->setMaxLength(characters);
+}
+
+int SpinField::inRange(int number) const {
+    return hasRange() ? std::clamp(number, m_minimum, m_maximum) : number;
+}
+
 void SpinField::stepBy(int steps) {
-    setText(QString::number(std::clamp(value() + steps, m_minimum, m_maximum)));
+    setText(QString::number(inRange(value() + steps)));
     selectAll();
 }
 
@@ -48,14 +61,15 @@ void SpinField::fixup(QString&) const {
 void SpinField::keepInRange() {
     bool ok = false;
     const int number = text().trimmed().toInt(&ok);
-    if (ok && (number < m_minimum || number > m_maximum))
-        setText(QString::number(std::clamp(number, m_minimum, m_maximum)));
+    if (ok && number != inRange(number))
+        setText(QString::number(inRange(number)));
 }
 
 QSize SpinField::sizeHint() const {
     ensurePolished();
     const QFontMetrics metrics(font());
-    const int text = metrics.horizontalAdvance(QString::number(m_maximum) + QStringLiteral("00"));
+    const QString widest = hasRange() ? QString::number(m_maximum) : QStringLiteral("9999");
+    const int text = metrics.horizontalAdvance(widest + QStringLiteral("00"));
     QStyleOptionSpinBox option;
     initStyleOption(&option);
     return style()->sizeFromContents(QStyle::CT_SpinBox, &option,

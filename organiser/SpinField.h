@@ -4,6 +4,7 @@
 
 // A numeric field with arrows whose text is whatever was typed or set, numbers or not. Leaving
 // it brings a number outside the range back to the nearest bound; any other text stays as it is.
+// A field whose bounds are both 0 has no range.
 class SpinField : public QAbstractSpinBox {
     Q_OBJECT
 
@@ -15,12 +16,20 @@ public:
 
     // The text as a number; the minimum when it is none.
     int value() const;
+    // Shows the number, brought inside the range.
+    void setValue(int number);
+    // The most characters the field takes.
+    void setMaxLength(int characters);
 
     void stepBy(int steps) override;
 
     // Room for the largest number and a little more, with the arrows beside it.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
+
+signals:
+    // The text changed, typed or set.
+    void textChanged();
 
 protected:
     StepEnabled stepEnabled() const override;
@@ -29,6 +38,8 @@ protected:
 
 private:
     void keepInRange();
+    bool hasRange() const { return m_minimum != 0 || m_maximum != 0; }
+    int inRange(int number) const;
 
     int m_minimum;
     int m_maximum;

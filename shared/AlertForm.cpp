@@ -2,11 +2,10 @@
 
 #include "Guard.h"
 #include "TransparentForm.h"
+#include "WindowLook.h"
 
-#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 TfrmAlert::TfrmAlert(const QWidget* mainWindow)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -37,7 +36,7 @@ TfrmAlert::TfrmAlert(const QWidget* mainWindow)
     TransparentForm->SetTransparency(0);
     TransparentForm->SetFadeTime(5);
 
-    centreOnDesktop();
+    centreOnDesktop(this);
     runGuarded([this] { FormCreate(); });
 }
 
@@ -51,39 +50,11 @@ void TfrmAlert::Popup() {
 }
 
 void TfrmAlert::FormCreate() {
-    if (!m_mainWindow)
-        return;
-    // Name, size and colour only: the main window's style (bold, italic, ...) stays its own.
-    QFont own = font();
-    const QFont main = m_mainWindow->font();
-    own.setFamily(main.family());
-    if (main.pointSizeF() > 0)
-        own.setPointSizeF(main.pointSizeF());
-    else
-        own.setPixelSize(main.pixelSize());
-    setFont(own);
-
-    // Text only, as on the main window: the button's face and text keep the desktop's look.
-    QPalette colours = palette();
-    const QPalette mainColours = m_mainWindow->palette();
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) {
-        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-            colours.setColor(group, role, mainColours.color(group, role));
-    }
-    setPalette(colours);
+    takeMainWindowFont(this, m_mainWindow);
 }
 
 void TfrmAlert::btnCloseClick() {
     TransparentForm->FadeOut();
     mMemo->clear();
     close();
-}
-
-void TfrmAlert::centreOnDesktop() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect desktop = screen->virtualGeometry();
-    move(desktop.x() + (desktop.width() - width()) / 2,
-         desktop.y() + (desktop.height() - height()) / 2);
 }

@@ -33,7 +33,5 @@ public:
     TTransparentForm* TransparentForm = nullptr;
 
 private:
-    void centreOnDesktop();
-
     const QWidget* m_mainWindow;
 };

@@ -9,6 +9,7 @@
 #include "Guard.h"
 #include "ListFile.h"
 #include "ProgramExit.h"
+#include "ProgramInfo.h"
 #include "RegionalFormats.h"
 #include "ReminderDue.h"
 #include "ReminderId.h"
@@ -42,17 +43,16 @@ const QString MissingArguments = QStringLiteral(
     "A -L paraméter használatával további információkat kaphatsz a programról és a program "
     "általános közreadási feltételeiről.");
 
-const QString Information = QStringLiteral(
-    "Zimpa V2.00 (Előzetes) - Megjelenítő\n"
-    "\n"
-    "A Megjelenítő a Zimpa rendszerező társprogramja: egy-egy elmentett időpontot, feladatot "
-    "vagy feljegyzést mutat meg az asztalon, elrejthető a tálca értesítési területére, és az "
-    "időpontok idején figyelmeztető ablakban emlékeztet.\n"
-    "\n"
-    "Közreadási feltételek:\n"
-    "A program szabadon és díjmentesen használható, másolható és továbbadható.\n"
-    "A programot mindenféle garancia nélkül, úgy ahogy van, adjuk közre: sem a működéséért, sem "
-    "a használatából eredő esetleges károkért nem vállalunk felelősséget.");
+const QString Information =
+    QStringLiteral(
+        "Zimpa V2.00 (Előzetes) - Megjelenítő\n"
+        "\n"
+        "A Megjelenítő a Zimpa rendszerező társprogramja: egy-egy elmentett időpontot, feladatot "
+        "vagy feljegyzést mutat meg az asztalon, elrejthető a tálca értesítési területére, és az "
+        "időpontok idején figyelmeztető ablakban emlékeztet.\n"
+        "\n"
+        "Közreadási feltételek:\n") +
+    ProgramInfo::LicenceTerms;
 
 // The three kinds in the order the scan takes them.
 constexpr Kind ScannedKinds[] = {Kind::Idopont, Kind::Feladat, Kind::Feljegyzes};

@@ -1,3 +1,4 @@
+#include "AboutForm.h"
 #include "AlertForm.h"
 #include "Dialogs.h"
 #include "ProgramExit.h"
@@ -20,6 +21,11 @@ int main(int argc, char* argv[]) {
     } catch (const ProgramExit& exit) {
         return exit.code;
     }
+    // A new about window for each opening, gone when it closes.
+    frmView.setAboutOpener([&frmView] {
+        TfrmAbout frmAbout(&frmView);
+        frmAbout.exec();
+    });
     TfrmAlert frmAlert(&frmView);
     frmView.setAlert(&frmAlert);
     QObject::connect(&frmView, &TfrmView::closed, &app, &QCoreApplication::quit,

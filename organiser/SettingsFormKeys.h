@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+// The thirteen keys of the settings file that the settings dialog shows and writes, across the
+// sections "General", "MainForm" and "ViewForm", with the dialog's own defaults.
+struct SettingsFormKeys {
+    bool tbFile = true;
+    bool tbNevnap = true;
+    bool Align = true; // the vertical layout
+    bool StayOnTop = true;
+    int Transparent = 0;
+    int BackupTime = 300;
+    bool Editor = true;
+    bool EnablePast = true;
+    QString MainFontName = QStringLiteral("Arial");
+    int MainFontSize = 10;
+    QString ViewFontName = QStringLiteral("Arial");
+    int ViewFontSize = 10;
+    QString UpdateServer;
+
+    // Missing or unreadable keys give the defaults above; the update server's is the program's
+    // home page.
+    static SettingsFormKeys read(const QString& path);
+
+    // All thirteen, in the dialog's order, changed or not. A key that cannot be written raises
+    // RunError and ends the write there; the keys before it stay written.
+    void write(const QString& path) const;
+};

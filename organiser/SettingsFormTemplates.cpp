@@ -1,0 +1,151 @@
+// The settings dialog's template editor: the three templates new reminders start from, one
+// shown at a time, written when the user switches to another and on OK.
+#include "SettingsForm.h"
+
+#include "AtomicFile.h"
+#include "CodePage.h"
+#include "ContentFile.h"
+#include "Dialogs.h"
+#include "EditorGrid.h"
+#include "MainForm.h"
+#include "RunError.h"
+#include "SpinField.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QTableWidget>
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::uint8_t NoteKind = 2;
+
+// The lines of a plain text box: a line break at the very end starts no line of its own.
+QStringList boxLines(const QString& text) {
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+} // namespace
+
+QString TfrmSettings::SplitField(const QString& line, int part) {
+    return ContentFile::SplitField(line, part);
+}
+
+QTableWidget* TfrmSettings::templateGrid(std::uint8_t kind) const {
+    return kind == 0 ? sgTime_Template : sgTask_Template;
+}
+
+void TfrmSettings::templateFailed(const QString& path) {
+    // The same words for reading and writing. While the dialog is still being made there is
+    // nothing to close: it opens all the same.
+    const QString text =
+        QStringLiteral("Hiba: nem olvasható a(z) ") + path + QStringLiteral(" sablon!");
+    if (Dialogs::error(text, this) == Dialogs::Answer::Ok && isVisible())
+        reject();
+}
+
+void TfrmSettings::LoadTemplate(std::uint8_t kind) {
+    if (kind > NoteKind)
+        return;
+    const QString path = ContentFile::templatePath(m_main.AppDir(), Kind(kind));
+    if (kind == NoteKind) {
+        const std::optional<QByteArray> bytes = ContentFile::readBytes(path);
+        if (!bytes)
+            return;
+        QString text = CodePage::toUnicode(*bytes);
+        text.remove(QLatin1Char('\r'));
+        mMemo_Template->setPlainText(text);
+        return;
+    }
+    QTableWidget* grid = templateGrid(kind);
+    m_droppedRows.remove(grid);
+    const std::optional<QStringList> lines = ContentFile::readLines(path);
+    if (!lines) {
+        templateFailed(path);
+    } else {
+        // Every line is a row, the first one too; an empty file leaves the rows as they were.
+        for (int row = 0; row < lines->size(); ++row) {
+            grid->setRowCount(row + 1);
+            grid->setItem(row, 0, new QTableWidgetItem(SplitField(lines->at(row), 0)));
+            grid->setItem(row, 1, new QTableWidgetItem(SplitField(lines->at(row), 1)));
+        }
+    }
+    // The count follows into the grid, brought inside 2..256 as the field does.
+    seRowNum->setValue(grid->rowCount());
+}
+
+void TfrmSettings::SaveTemplate(std::uint8_t kind) {
+    if (kind > NoteKind)
+        return;
+    const QString path = ContentFile::templatePath(m_main.AppDir(), Kind(kind));
+    if (kind == NoteKind) {
+        const QStringList lines = boxLines(mMemo_Template->toPlainText());
+        if (lines.isEmpty()) {
+            if (QFile::exists(path) && !QFile::remove(path))
+                throw RunError::io(path, QStringLiteral("the file cannot be deleted"));
+            return;
+        }
+        QByteArray bytes;
+        for (const QString& line : lines)
+            bytes += CodePage::fromUnicode(line) + "\r\n";
+        const AtomicFile::Result written = AtomicFile::write(path, bytes);
+        if (!written.ok)
+            throw RunError::io(path, written.error);
+        return;
+    }
+    QTableWidget* grid = templateGrid(kind);
+    EditorGrid::commitEdit(grid);
+    // Written whole or not at all: a failed write keeps the old template.
+    if (!AtomicFile::write(path, ContentFile::tableBytes(EditorGrid::rows(grid))).ok)
+        templateFailed(path);
+}
+
+void TfrmSettings::cbTemplateTypeChange() {
+    const int kind = cbTemplateType->currentIndex();
+    if (kind < 0)
+        return;
+    // The template shown is written whether or not it was changed, and whatever the dialog's end.
+    SaveTemplate(FTemplateType);
+    showTemplateEditor(kind);
+    FTemplateType = static_cast<std::uint8_t>(kind);
+    LoadTemplate(FTemplateType);
+}
+
+void TfrmSettings::showTemplateEditor(int kind) {
+    sgTime_Template->setVisible(kind == 0);
+    sgTask_Template->setVisible(kind == 1);
+    mMemo_Template->setVisible(kind == NoteKind);
+    const bool table = kind == 0 || kind == 1;
+    seRowNum->setVisible(table);
+    lbRowNum->setVisible(table);
+}
+
+void TfrmSettings::seRowNumChange() {
+    const int kind = cbTemplateType->currentIndex();
+    if (kind != 0 && kind != 1)
+        return;
+    // A number typed on the way to another one (the "1" of "15") never makes the grid smaller
+    // than a table or larger than one may be.
+    setTemplateRows(templateGrid(static_cast<std::uint8_t>(kind)),
+                    std::clamp(seRowNum->value(), 2, ContentFile::MaxLines));
+}
+
+void TfrmSettings::setTemplateRows(QTableWidget* grid, int rows) {
+    QHash<int, QStringList>& dropped = m_droppedRows[grid];
+    const int before = grid->rowCount();
+    for (int row = rows; row < before; ++row)
+        dropped.insert(row, {EditorGrid::cell(grid, row, 0), EditorGrid::cell(grid, row, 1)});
+    grid->setRowCount(rows);
+    for (int row = before; row < rows; ++row) {
+        const QStringList cells = dropped.take(row);
+        for (int column = 0; column < cells.size(); ++column)
+            grid->setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
+}

@@ -1,0 +1,178 @@
+#include "DesktopTest.h"
+#include "Polling.h"
+#include "ReminderRecordBytes.h"
+
+namespace {
+
+const QString SettingsTitle = QStringLiteral("Zimpa V2.00 - Beállítások");
+const QString AboutTitle = QStringLiteral("Zimpa V2.00 - Névjegy");
+const QString HelpTitle = QStringLiteral("Zimpa V2.00 - Súgó");
+const QString ViewerTitle = QStringLiteral("Zimpa V2.00 (Előzetes)");
+const QString Ini = QStringLiteral("Zimpa.ini");
+
+// The settings dialog, the about window and the help as the user reaches them: through the
+// menus and the keyboard of the real programs. The pictures of every page are kept to be looked
+// at.
+class SettingsDialogTest : public DesktopTest {
+protected:
+    // A window of the run with exactly that title, once it is on screen; 0 when none came.
+    WindowId waitForWindow(ProgramRun& run, const QString& title) {
+        WindowId found = 0;
+        Polling::waitUntil(
+            [&] {
+                for (const WindowId window :
+                     desktop().findWindows(QStringLiteral("^Zimpa V2"), run.pid()))
+                    if (desktop().windowName(window) == title && desktop().isViewable(window))
+                        found = window;
+                return found != 0 || !run.isRunning();
+            },
+            Polling::StartTimeout);
+        return found;
+    }
+
+    // The keys named one after the other, blanks between them: "Tab Tab Down".
+    bool keys(const char* names) const {
+        return desktop().pressKeys(QString::fromLatin1(names).split(QLatin1Char(' ')));
+    }
+
+    // The organiser on screen with the settings dialog opened from its menu: "Beállítások",
+    // "Általános beállítások...". The keyboard starts on the dialog's page tabs.
+    WindowId openSettings(ProgramRun& organiser, WindowId& mainWindow) {
+        mainWindow = waitForMainWindow(organiser);
+        if (!mainWindow || !waitUntilActive(mainWindow) || !keys("alt+b b"))
+            return 0;
+        const WindowId dialog = waitForWindow(organiser, SettingsTitle);
+        return dialog && waitUntilActive(dialog) ? dialog : 0;
+    }
+
+    // OK by its key, then the restart message confirmed.
+    void confirmSettings(ProgramRun& organiser, WindowId dialog) {
+        ASSERT_TRUE(keys("alt+o"));
+        const WindowId box = waitForBox(organiser);
+        ASSERT_NE(box, 0u) << "no restart message";
+        saveScreenshot(box, QStringLiteral("settings-restart-message"));
+        ASSERT_TRUE(confirmBox(box));
+        EXPECT_TRUE(waitUntilGone(dialog));
+    }
+
+    void closeOrganiser(ProgramRun& organiser, WindowId mainWindow) {
+        ASSERT_TRUE(requestClose(mainWindow));
+        ASSERT_TRUE(organiser.waitForExit(Polling::StepTimeout))
+            << organiser.describe().toStdString();
+        EXPECT_EQ(organiser.exitCode(), 0);
+    }
+};
+
+} // namespace
+
+TEST_F(SettingsDialogTest, OkWritesTheDialogsKeysAndTheOrganisersCloseLeavesThem) {
+    // The main window's own keys from an earlier run: the dialog's OK keeps them.
+    ASSERT_TRUE(folder().write(Ini, "[MainForm]\r\nTop=80\r\nPageIndex=1\r\n"));
+    ProgramRun& organiser = startOrganiser();
+    WindowId mainWindow = 0;
+    const WindowId dialog = openSettings(organiser, mainWindow);
+    ASSERT_NE(dialog, 0u) << organiser.describe().toStdString();
+    saveScreenshot(dialog, QStringLiteral("settings-1-organiser-view"));
+
+    // The horizontal layout: past the inner tabs and the two tool-bar boxes to the layout's
+    // radio buttons.
+    ASSERT_TRUE(keys("Tab Tab Tab Tab Down"));
+    // Back to the inner tabs, on through the pages; the font typed on its page.
+    ASSERT_TRUE(keys("shift+Tab shift+Tab shift+Tab Right"));
+    saveScreenshot(dialog, QStringLiteral("settings-2-organiser-work"));
+    ASSERT_TRUE(keys("Right Tab ctrl+a"));
+    ASSERT_TRUE(keys("D e j a V u space S a n s"));
+    saveScreenshot(dialog, QStringLiteral("settings-3-organiser-font"));
+    ASSERT_TRUE(keys("shift+Tab Right"));
+    saveScreenshot(dialog, QStringLiteral("settings-4-organiser-templates"));
+
+    // The viewer's pages: the transparency four steps of ten up.
+    ASSERT_TRUE(keys("shift+Tab Right Tab Tab"));
+    ASSERT_TRUE(keys("Prior Prior Prior Prior"));
+    saveScreenshot(dialog, QStringLiteral("settings-5-viewer-view"));
+    ASSERT_TRUE(keys("shift+Tab Right"));
+    saveScreenshot(dialog, QStringLiteral("settings-6-viewer-work"));
+    ASSERT_TRUE(keys("Right"));
+    saveScreenshot(dialog, QStringLiteral("settings-7-viewer-font"));
+    ASSERT_TRUE(keys("shift+Tab Right"));
+    saveScreenshot(dialog, QStringLiteral("settings-8-update"));
+
+    confirmSettings(organiser, dialog);
+    const QByteArray written =
+        "[MainForm]\r\nTop=80\r\nPageIndex=1\r\ntbFile=1\r\ntbNevnap=1\r\nAlign=0\r\n"
+        "StayOnTop=1\r\nEditor=1\r\nEnablePast=1\r\nFontName=DejaVu Sans\r\nFontSize=10\r\n"
+        "[ViewForm]\r\nTransparent=40\r\nFontName=Arial\r\nFontSize=10\r\n"
+        "[General]\r\nBackupTime=300\r\nUpdateServer=http://www.zimpa.hu\r\n";
+    EXPECT_EQ(folder().read(Ini), written);
+    // The template shown at OK is written as it was.
+    EXPECT_EQ(folder().read(QStringLiteral("time/template")),
+              ProgramFolder::delivered(QStringLiteral("time/template")));
+
+    closeOrganiser(organiser, mainWindow);
+    EXPECT_EQ(folder().read(Ini), written);
+}
+
+TEST_F(SettingsDialogTest, TheTaskTemplateEditedToFiveRows) {
+    ProgramRun& organiser = startOrganiser();
+    WindowId mainWindow = 0;
+    const WindowId dialog = openSettings(organiser, mainWindow);
+    ASSERT_NE(dialog, 0u) << organiser.describe().toStdString();
+    // The templates' page, "Feladat" picked in its list, five rows typed.
+    ASSERT_TRUE(keys("Tab Right Right Right Tab Down Tab ctrl+a 5"));
+    saveScreenshot(dialog, QStringLiteral("settings-task-template"));
+    confirmSettings(organiser, dialog);
+
+    EXPECT_EQ(folder().read(QStringLiteral("task/template")),
+              QByteArray("Hat\xE1rid\xF5|Feladat\r\n|\r\n|\r\n|\r\n|\r\n"));
+    // The appointment template was written unchanged when the task's was picked.
+    EXPECT_EQ(folder().read(QStringLiteral("time/template")),
+              ProgramFolder::delivered(QStringLiteral("time/template")));
+    closeOrganiser(organiser, mainWindow);
+}
+
+TEST_F(SettingsDialogTest, TheAboutWindowAndTheHelpFromTheOrganisersMenu) {
+    ProgramRun& organiser = startOrganiser();
+    const WindowId mainWindow = waitForMainWindow(organiser);
+    ASSERT_NE(mainWindow, 0u) << organiser.describe().toStdString();
+    ASSERT_TRUE(waitUntilActive(mainWindow));
+
+    // "Segítség", its last item "Névjegy...".
+    ASSERT_TRUE(keys("alt+s Up Return"));
+    const WindowId about = waitForWindow(organiser, AboutTitle);
+    ASSERT_NE(about, 0u) << organiser.describe().toStdString();
+    ASSERT_TRUE(waitUntilActive(about));
+    saveScreenshot(about, QStringLiteral("about-organiser-1"));
+    ASSERT_TRUE(keys("Right"));
+    saveScreenshot(about, QStringLiteral("about-organiser-2-licence"));
+    ASSERT_TRUE(keys("alt+o"));
+    ASSERT_TRUE(waitUntilGone(about));
+
+    // Its first item: the help, at its contents, from the program folder.
+    ASSERT_TRUE(waitUntilActive(mainWindow));
+    ASSERT_TRUE(keys("alt+s Return"));
+    const WindowId help = waitForWindow(organiser, HelpTitle);
+    ASSERT_NE(help, 0u) << organiser.describe().toStdString();
+    saveScreenshot(help, QStringLiteral("help-contents"));
+    closeOrganiser(organiser, mainWindow);
+}
+
+TEST_F(SettingsDialogTest, TheAboutWindowFromTheViewersMenu) {
+    ASSERT_TRUE(folder().write(QStringLiteral("time/3001"),
+                               "Id\xF5pont|Eml\xE9keztet\xF5\r\n23:59|K\xE9s\xF5 este\r\n"));
+    const QStringList arguments{QStringLiteral("-c"), QStringLiteral("cd \"$0\" && exec \"$@\""),
+                                folder().path(),      folder().file(QStringLiteral("Viewer")),
+                                QStringLiteral("-D"), QStringLiteral("time/3001")};
+    ProgramRun viewer(QStringLiteral("/bin/sh"), arguments, environment());
+    const WindowId window = waitForWindow(viewer, ViewerTitle);
+    ASSERT_NE(window, 0u) << viewer.describe().toStdString();
+    ASSERT_TRUE(desktop().activate(window));
+    // The pop-up menu by its key; from its end, "Bezár" and then "Névjegy".
+    ASSERT_TRUE(keys("Menu Up Up Return"));
+    const WindowId about = waitForWindow(viewer, AboutTitle);
+    ASSERT_NE(about, 0u) << viewer.describe().toStdString();
+    saveScreenshot(about, QStringLiteral("about-viewer"));
+    ASSERT_TRUE(desktop().activate(about));
+    ASSERT_TRUE(keys("alt+o"));
+    EXPECT_TRUE(waitUntilGone(about));
+    EXPECT_TRUE(viewer.isRunning());
+}

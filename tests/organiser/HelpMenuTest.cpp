@@ -1,0 +1,85 @@
+#include "HelpWindow.h"
+#include "MainSettings.h"
+#include "MainWindowFixture.h"
+#include "Shell.h"
+
+#include <QApplication>
+#include <QTextBrowser>
+
+namespace {
+
+class HelpMenuTest : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        Shell::setOpenerForTesting([this](const QString& text) { opened.append(text); });
+    }
+
+    void TearDown() override {
+        Shell::setOpenerForTesting({});
+        MainWindowFixture::TearDown();
+    }
+
+    QStringList opened;
+};
+
+const QByteArray Help = "<html><head><meta charset=\"utf-8\"></head><body>"
+                        "<h1><a name=\"tartalom\"></a>Tartalomjegyzék</h1>"
+                        "<a href=\"#egy\">Első téma</a></body></html>";
+
+} // namespace
+
+TEST_F(HelpMenuTest, TheContentsItemIsThereWhileTheHelpFileIsLookedAtEachOpening) {
+    start(0);
+    openMenu(window->HelpMenu);
+    EXPECT_FALSE(window->mHelp_Index->isEnabled());
+
+    folder.write(QStringLiteral("Zimpa.hlp"), Help);
+    openMenu(window->HelpMenu);
+    EXPECT_TRUE(window->mHelp_Index->isEnabled());
+
+    // A folder in the file's place is no help file.
+    QFile::remove(folder.file(QStringLiteral("Zimpa.hlp")));
+    QDir(folder.path()).mkdir(QStringLiteral("Zimpa.hlp"));
+    openMenu(window->HelpMenu);
+    EXPECT_FALSE(window->mHelp_Index->isEnabled());
+}
+
+TEST_F(HelpMenuTest, TheHelpOpensAtItsContentsOrTheMissingFileIsReported) {
+    start(0);
+    window->mHelp_IndexClick();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].caption, QStringLiteral("Information"));
+    EXPECT_EQ(boxes[0].text, QStringLiteral("Hiba:\r\nA Zimpa.hlp fájl nem található!"));
+
+    folder.write(QStringLiteral("Zimpa.hlp"), Help);
+    window->mHelp_IndexClick();
+    auto* help = window->findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->browser->toPlainText().startsWith(QStringLiteral("Tartalomjegyzék")));
+    // A topic's link stays in the file; an address on the web goes to the desktop's opener.
+    emit help->browser->anchorClicked(QUrl(QStringLiteral("#egy")));
+    EXPECT_EQ(help->browser->source().toLocalFile(), folder.file(QStringLiteral("Zimpa.hlp")));
+    EXPECT_EQ(help->browser->source().fragment(), QStringLiteral("egy"));
+    emit help->browser->anchorClicked(QUrl(QStringLiteral("http://www.zimpa.hu/")));
+    EXPECT_EQ(opened, QStringList{QStringLiteral("http://www.zimpa.hu/")});
+    // A second choice brings the same window, read anew.
+    folder.write(QStringLiteral("Zimpa.hlp"), QByteArray(Help).replace("Első", "Második"));
+    window->mHelp_IndexClick();
+    EXPECT_EQ(window->findChildren<HelpWindow*>().size(), 1);
+    EXPECT_TRUE(help->browser->toPlainText().contains(QStringLiteral("Második téma")));
+    EXPECT_EQ(boxes.size(), 1);
+}
+
+TEST_F(HelpMenuTest, HomeAndUpdatePagesGoToTheOpenerExactlyAsStored) {
+    folder.write(QStringLiteral("Zimpa.ini"),
+                 "[General]\r\nHomePage=http://example.org/zimpa\r\nUpdateServer=http://u.example/"
+                 "\r\n");
+    start(0);
+    window->mHelp_InternetClick();
+    window->mHelp_UpdateClick();
+    EXPECT_EQ(opened, (QStringList{QStringLiteral("http://example.org/zimpa"),
+                                   QStringLiteral("http://u.example//upgrade.php?program=Zimpa&"
+                                                  "version=2.0.0.100")}));
+}

@@ -1,0 +1,218 @@
+#include "SettingsForm.h"
+#include "MainFormFixture.h"
+#include "Shell.h"
+#include "SpinField.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTableWidget>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QString Ini = QStringLiteral("Zimpa.ini");
+const QString TimeTemplate = QStringLiteral("time/template");
+const QString TaskTemplate = QStringLiteral("task/template");
+
+// The settings dialog over a started main window, made as its menu item makes it; shown where a
+// test needs it to close.
+class SettingsFormTest : public MainFormFixture {
+protected:
+    void TearDown() override {
+        dialog.reset();
+        Shell::setOpenerForTesting({});
+        MainFormFixture::TearDown();
+    }
+
+    TfrmSettings& open(bool shown = false) {
+        create();
+        boxes.clear();
+        dialog = std::make_unique<TfrmSettings>(*window);
+        finished = std::make_unique<QSignalSpy>(dialog.get(), &QDialog::finished);
+        if (shown) {
+            dialog->show();
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        }
+        return *dialog;
+    }
+
+    // The user's pick in the list of templates.
+    void choose(int kind) {
+        dialog->cbTemplateType->setCurrentIndex(kind);
+        dialog->cbTemplateTypeChange();
+    }
+
+    QString templateMessage(const QString& name) const {
+        return QStringLiteral("Hiba: nem olvasható a(z) ") + folder.file(name) +
+               QStringLiteral(" sablon!");
+    }
+
+    std::unique_ptr<TfrmSettings> dialog;
+    std::unique_ptr<QSignalSpy> finished;
+};
+
+} // namespace
+
+TEST_F(SettingsFormTest, OkWithoutAChangeWritesAllThirteenDefaultsAndTheMainWindowThenWritesNone) {
+    TfrmSettings& d = open();
+    EXPECT_TRUE(boxes.isEmpty());
+    EXPECT_EQ(d.lbPercent->text(), QStringLiteral("0%"));
+    EXPECT_FALSE(d.cbEnablePast->isChecked());
+    EXPECT_EQ(d.cbFontName1->currentText(), QStringLiteral("Arial"));
+    EXPECT_NE(d.cbFontName1->findText(QStringLiteral("Default")), -1);
+    // Every line of the template is an editable row, the first one too.
+    EXPECT_EQ(d.sgTime_Template->rowCount(), 2);
+    EXPECT_TRUE(d.sgTime_Template->item(0, 0)->flags().testFlag(Qt::ItemIsEditable));
+
+    d.btnOk->click();
+    EXPECT_EQ(folder.read(Ini),
+              QByteArray("[MainForm]\r\ntbFile=1\r\ntbNevnap=1\r\nAlign=1\r\nStayOnTop=1\r\n"
+                         "Editor=1\r\nEnablePast=1\r\nFontName=Arial\r\nFontSize=10\r\n"
+                         "[ViewForm]\r\nTransparent=0\r\nFontName=Arial\r\nFontSize=10\r\n"
+                         "[General]\r\nBackupTime=300\r\nUpdateServer=http://www.zimpa.hu\r\n"));
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].text,
+              QStringLiteral("A változtatások alkalmazásához újra kell indítani a programot."));
+    EXPECT_EQ(folder.read(TimeTemplate), timeTemplate);
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+
+    // The organiser's close leaves the dialog's keys standing and adds none of its own.
+    const QByteArray written = folder.read(Ini);
+    ASSERT_TRUE(close());
+    EXPECT_EQ(folder.read(Ini), written);
+}
+
+TEST_F(SettingsFormTest, ValuesOutsideTheirRangeAreShownAndWrittenInsideIt) {
+    folder.write(Ini, "[ViewForm]\r\nTransparent=150\r\n[General]\r\nBackupTime=5\r\n"
+                      "[MainForm]\r\nFontSize=abc\r\nAlign=0\r\nEnablePast=0\r\n");
+    TfrmSettings& d = open();
+    EXPECT_EQ(d.lbPercent->text(), QStringLiteral("100%"));
+    EXPECT_EQ(d.seBackupTime->text(), QStringLiteral("60"));
+    EXPECT_EQ(d.seFontSize1->text(), QStringLiteral("10")); // no number: the default
+    EXPECT_TRUE(d.rbHorizontalLayout->isChecked());
+    EXPECT_TRUE(d.cbEnablePast->isChecked());
+
+    // A spin field holding no number gives its lower bound.
+    d.seFontSize2->setText(QStringLiteral("nagy"));
+    d.btnOk->click();
+    const QByteArray written = folder.read(Ini);
+    for (const char* key : {"Transparent=100\r\n", "BackupTime=60\r\n", "Align=0\r\n",
+                            "EnablePast=0\r\n", "FontName=Arial\r\nFontSize=0\r\n[General]"})
+        EXPECT_TRUE(written.contains(key)) << key << "\n" << written.data();
+}
+
+TEST_F(SettingsFormTest, ARefusedSettingsWriteLeavesTheDialogOpenWithNothingElseDone) {
+    TfrmSettings& d = open(true);
+    d.sgTime_Template->item(0, 0)->setText(QStringLiteral("Más"));
+    failWritesOf(Ini);
+    d.btnOk->click();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("Unable to write to ") + folder.file(Ini) + '.');
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(folder.read(TimeTemplate), timeTemplate);
+    EXPECT_TRUE(window->SaveSettingsOnClose());
+}
+
+TEST_F(SettingsFormTest, SwitchingTemplatesWritesTheShownOneAtOnceAndCancelKeepsIt) {
+    TfrmSettings& d = open();
+    d.sgTime_Template->item(1, 1)->setText(QStringLiteral("Reggeli"));
+    choose(1);
+    const QByteArray time = "Id\xF5pont|Eml\xE9keztet\xF5\r\n|Reggeli\r\n";
+    EXPECT_EQ(folder.read(TimeTemplate), time);
+    EXPECT_TRUE(d.sgTime_Template->isHidden());
+    EXPECT_FALSE(d.sgTask_Template->isHidden());
+
+    // Five rows for the task: exactly five lines, whatever the other grid holds.
+    d.seRowNum->setValue(5);
+    choose(2);
+    const QByteArray task = "Hat\xE1rid\xF5|Feladat\r\n|\r\n|\r\n|\r\n|\r\n";
+    EXPECT_EQ(folder.read(TaskTemplate), task);
+    EXPECT_TRUE(d.seRowNum->isHidden());
+
+    // The note template: its lines with CR LF; emptied, the file goes.
+    d.mMemo_Template->setPlainText(QStringLiteral("Bevásárlás:\nkenyér"));
+    choose(0);
+    EXPECT_EQ(folder.read(QStringLiteral("memo/template")),
+              QByteArray("Bev\xE1s\xE1rl\xE1s:\r\nkeny\xE9r\r\n"));
+    choose(2);
+    d.mMemo_Template->clear();
+    choose(1);
+    EXPECT_FALSE(folder.exists(QStringLiteral("memo/template")));
+
+    d.sgTask_Template->item(0, 0)->setText(QStringLiteral("Elvész"));
+    d.btnCancel->click();
+    EXPECT_FALSE(folder.exists(Ini));
+    EXPECT_EQ(folder.read(TimeTemplate), time);
+    EXPECT_EQ(folder.read(TaskTemplate), task);
+    EXPECT_TRUE(window->SaveSettingsOnClose());
+}
+
+TEST_F(SettingsFormTest, ATemplateOfThirtyLinesLoadsThirtyRowsAndThreeRowsSaveThreeLines) {
+    QByteArray thirty;
+    for (int i = 0; i < 30; ++i)
+        thirty += QByteArray::number(i) + "|a|b\r\n";
+    folder.write(TimeTemplate, thirty);
+    TfrmSettings& d = open();
+    EXPECT_EQ(d.sgTime_Template->rowCount(), 30);
+    EXPECT_EQ(d.seRowNum->text(), QStringLiteral("30"));
+    EXPECT_EQ(d.sgTime_Template->item(29, 0)->text(), QStringLiteral("29|a"));
+
+    // On the way to 25 the grid holds 2 rows for a moment; the rows typed come back with 25.
+    d.seRowNum->setText(QStringLiteral("2"));
+    d.seRowNum->setText(QStringLiteral("25"));
+    const QTableWidgetItem* back = d.sgTime_Template->item(24, 0);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->text(), QStringLiteral("24|a"));
+    d.seRowNum->setValue(3);
+    d.btnOk->click();
+    EXPECT_EQ(folder.read(TimeTemplate), QByteArray("0|a|b\r\n1|a|b\r\n2|a|b\r\n"));
+}
+
+TEST_F(SettingsFormTest, TemplateFailuresAreReportedAndCloseTheDialogOnceItIsShown) {
+    QFile::remove(folder.file(TimeTemplate));
+    TfrmSettings& d = open();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].text, templateMessage(TimeTemplate));
+    EXPECT_EQ(d.sgTime_Template->rowCount(), 23);
+    EXPECT_EQ(d.seRowNum->text(), QStringLiteral("23"));
+    EXPECT_TRUE(finished->isEmpty());
+
+    // A failed write keeps the old file; the switch runs to its end, then the dialog closes.
+    d.show();
+    folder.write(TimeTemplate, timeTemplate);
+    failWritesOf(TimeTemplate);
+    choose(1);
+    ASSERT_EQ(boxes.size(), 2);
+    EXPECT_EQ(boxes[1].text, templateMessage(TimeTemplate));
+    EXPECT_EQ(folder.read(TimeTemplate), timeTemplate);
+    EXPECT_EQ(d.FTemplateType, 1);
+    EXPECT_EQ(finished->size(), 1);
+}
+
+TEST_F(SettingsFormTest, TheUpdateButtonUsesTheServerTheOrganiserStartedWith) {
+    QStringList opened;
+    Shell::setOpenerForTesting([&opened](const QString& text) { opened.append(text); });
+    folder.write(Ini, "[General]\r\nUpdateServer=http://frissites.example/zimpa/\r\n");
+    TfrmSettings& d = open();
+    d.edServer->setText(QStringLiteral("http://mas.example"));
+    d.btnUpdate->click();
+    EXPECT_EQ(opened, QStringList{QStringLiteral("http://frissites.example/zimpa//upgrade.php?"
+                                                 "program=Zimpa&version=2.0.0.100")});
+}
+
+TEST_F(SettingsFormTest, EnterAndEscapePressNoButton) {
+    TfrmSettings& d = open(true);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+        QTest::keyClick(d.edServer, key);
+    EXPECT_TRUE(finished->isEmpty());
+    EXPECT_FALSE(folder.exists(Ini));
+}
