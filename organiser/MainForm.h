@@ -2,6 +2,7 @@
 
 #include "Kind.h"
 #include "MenuRules.h"
+#include "RuleRefresh.h"
 #include "Tables.h"
 
 #include <QHash>
@@ -111,6 +112,8 @@ public:
 
     // What the enabling rules read: the page, the lists' selections and lines, the grid's rows.
     ListsState listsState() const;
+    // When the rules run after a change of what they read.
+    const RuleRefresh& ruleRefresh() const { return m_ruleRefresh; }
 
     // The layout. Vertical puts the pages left of the editor, horizontal above it; switching
     // checks the matching view item and keeps the lists' columns and the pages' extent.
@@ -321,6 +324,7 @@ private:
     void attachPopupMenus();
     void connectRules();
     void refreshMenuRules();
+    void runRulesGuarded();
     void printButtonRule();
     QMenu* popupOf(QWidget* widget) const;
     QListWidget* checkList(Kind kind) const;
@@ -357,4 +361,7 @@ private:
     bool m_fillingEditor = false;
     std::optional<EditorContent> m_editorHolds;
     std::unique_ptr<TfrmAlert> m_alert;
+    RuleRefresh m_ruleRefresh{[this] {
+        runRulesGuarded();
+    }};
 };

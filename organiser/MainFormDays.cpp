@@ -40,6 +40,7 @@ void TfrmMain::createDayTimer() {
 }
 
 void TfrmMain::RefreshNevnapUnnepLists() {
+    const RuleRefresh::BulkFill bulkFill(m_ruleRefresh);
     fill(lbNevnap, DayCalendar::followedLines(m_tables.NevnapList));
     fill(lbUnnep, DayCalendar::followedLines(m_tables.UnnepList));
 }
