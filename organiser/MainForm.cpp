@@ -133,6 +133,7 @@ void TfrmMain::loadDayList(Kind kind) {
         return;
     case CalendarFile::LoadResult::Loaded:
         m_loaded[static_cast<int>(kind)] = true;
+        refreshDayDates();
         return;
     }
 }

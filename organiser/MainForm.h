@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DayDates.h"
 #include "Kind.h"
 #include "MenuRules.h"
 #include "RuleRefresh.h"
@@ -337,6 +338,7 @@ private:
     void createEditDialog();
     void createDayTimer();
     void deselectDay(QListWidget* list, DayTable& table, int line);
+    void refreshDayDates();
     bool loadTableContent(const QString& path);
     bool loadNoteContent(const QString& path);
     void saveEditorTo(const EditorContent& target);
@@ -364,4 +366,7 @@ private:
     RuleRefresh m_ruleRefresh{[this] {
         runRulesGuarded();
     }};
+    // The calendars' dates, decoded when a calendar is loaded or its followed days change.
+    DayDates m_nevnapDates;
+    DayDates m_unnepDates;
 };
