@@ -18,7 +18,6 @@ bench=$build/bench
 dist=${ZIMPA_BENCH_DIST:-$build/dist}
 
 cd "$root"
-[ -f /work/wt/env.sh ] && source /work/wt/env.sh
 cmake --preset default > /dev/null
 cmake --build --preset default -j "${JOBS:-6}" --target Zimpa Viewer zimpa_dist bench_window \
     bench_mkdata bench_organiser bench_mapwait > /dev/null
