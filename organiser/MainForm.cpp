@@ -60,6 +60,7 @@ void TfrmMain::FormCreate(const QString& programFolder, const QStringList& argum
     runGuarded([&] {
         m_appDir = programFolder;
         m_dataDir = programFolder;
+        const RuleRefresh::BulkFill bulkFill(m_ruleRefresh);
         for (const Kind kind :
              {Kind::Nevnap, Kind::Unnep, Kind::Idopont, Kind::Feladat, Kind::Feljegyzes})
             LoadList(static_cast<std::uint8_t>(kind));
@@ -107,6 +108,7 @@ void TfrmMain::LoadList(std::uint8_t kind) {
 
 void TfrmMain::loadReminderList(Kind kind) {
     QListWidget* list = checkList(kind);
+    const RuleRefresh::BulkFill bulkFill(m_ruleRefresh);
     list->clear();
     ReminderTable& table = m_tables.reminders(kind);
     const int count = ListFile::load(dataFile(kind), table);
@@ -131,6 +133,7 @@ void TfrmMain::loadDayList(Kind kind) {
         return;
     case CalendarFile::LoadResult::Loaded:
         m_loaded[static_cast<int>(kind)] = true;
+        refreshDayDates();
         return;
     }
 }

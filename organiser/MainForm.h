@@ -1,7 +1,9 @@
 #pragma once
 
+#include "DayDates.h"
 #include "Kind.h"
 #include "MenuRules.h"
+#include "RuleRefresh.h"
 #include "Tables.h"
 
 #include <QHash>
@@ -113,6 +115,8 @@ public:
 
     // What the enabling rules read: the page, the lists' selections and lines, the grid's rows.
     ListsState listsState() const;
+    // When the rules run after a change of what they read.
+    const RuleRefresh& ruleRefresh() const { return m_ruleRefresh; }
 
     // The layout. Vertical puts the pages left of the editor, horizontal above it; switching
     // checks the matching view item and keeps the lists' columns and the pages' extent.
@@ -323,6 +327,7 @@ private:
     void attachPopupMenus();
     void connectRules();
     void refreshMenuRules();
+    void runRulesGuarded();
     void printButtonRule();
     QMenu* popupOf(QWidget* widget) const;
     QListWidget* checkList(Kind kind) const;
@@ -335,6 +340,7 @@ private:
     void createEditDialog();
     void createDayTimer();
     void deselectDay(QListWidget* list, DayTable& table, int line);
+    void refreshDayDates();
     bool loadTableContent(const QString& path);
     bool loadNoteContent(const QString& path);
     void saveEditorTo(const EditorContent& target);
@@ -359,4 +365,10 @@ private:
     bool m_fillingEditor = false;
     std::optional<EditorContent> m_editorHolds;
     std::unique_ptr<TfrmAlert> m_alert;
+    RuleRefresh m_ruleRefresh{[this] {
+        runRulesGuarded();
+    }};
+    // The calendars' dates, decoded when a calendar is loaded or its followed days change.
+    DayDates m_nevnapDates;
+    DayDates m_unnepDates;
 };

@@ -81,6 +81,7 @@ void TfrmMain::mEdit_SubMenu1_LoadClick() {
 }
 
 bool TfrmMain::loadTableContent(const QString& path) {
+    const RuleRefresh::BulkFill bulkFill(m_ruleRefresh);
     ClearGridRows(tZimpa);
     const std::optional<QStringList> lines = ContentFile::readLines(path);
     if (!lines) {

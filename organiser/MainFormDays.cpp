@@ -40,8 +40,15 @@ void TfrmMain::createDayTimer() {
 }
 
 void TfrmMain::RefreshNevnapUnnepLists() {
+    const RuleRefresh::BulkFill bulkFill(m_ruleRefresh);
+    refreshDayDates();
     fill(lbNevnap, DayCalendar::followedLines(m_tables.NevnapList));
     fill(lbUnnep, DayCalendar::followedLines(m_tables.UnnepList));
+}
+
+void TfrmMain::refreshDayDates() {
+    m_nevnapDates.refresh(m_tables.NevnapList);
+    m_unnepDates.refresh(m_tables.UnnepList);
 }
 
 void TfrmMain::mEdit_SubMenu3_DeleteClick() {
@@ -66,6 +73,7 @@ void TfrmMain::deselectDay(QListWidget* list, DayTable& table, int line) {
     delete list->takeItem(line);
     list->clearSelection();
     DayCalendar::deselect(table, line);
+    refreshDayDates();
 }
 
 void TfrmMain::TimerTimer() {
@@ -78,9 +86,11 @@ void TfrmMain::TimerTimer() {
         clock += QLatin1Char(' ') + now.time().toString(RegionalFormats::longTimeFormat());
     setStatusPanelText(3, clock);
 
-    const QStringList todaysNames = DayCalendar::namesOn(m_tables.NevnapList, today);
-    const QStringList nameDays = DayCalendar::takeDueAnnouncements(m_tables.NevnapList, today);
-    const QStringList holidays = DayCalendar::takeDueAnnouncements(m_tables.UnnepList, today);
+    const QStringList todaysNames = DayCalendar::namesOn(m_tables.NevnapList, m_nevnapDates, today);
+    const QStringList nameDays =
+        DayCalendar::takeDueAnnouncements(m_tables.NevnapList, m_nevnapDates, today);
+    const QStringList holidays =
+        DayCalendar::takeDueAnnouncements(m_tables.UnnepList, m_unnepDates, today);
     const QString opening =
         QStringLiteral("A mai napon (") + dateText(today) + QStringLiteral(") van ");
     if (!nameDays.isEmpty()) {
@@ -103,7 +113,7 @@ void TfrmMain::TimerTimer() {
 void TfrmMain::tbNevnapDblClick() {
     const QDate today = Clock::now().date();
     const auto names = [this](const QDate& date) {
-        return DayCalendar::joined(DayCalendar::namesOn(m_tables.NevnapList, date));
+        return DayCalendar::joined(DayCalendar::namesOn(m_tables.NevnapList, m_nevnapDates, date));
     };
     Dialogs::message(QStringLiteral("Information"),
                      QStringLiteral("Aktuális névnapok:\n\nTegnap ") + names(today.addDays(-1)) +

@@ -85,7 +85,7 @@ void TfrmMain::connectRules() {
 
     // Qt tells no "menu changed": the menu rules run whenever what they read changes.
     const auto refresh = [this] {
-        runGuarded([this] { refreshMenuRules(); });
+        m_ruleRefresh.request();
     };
     for (QListWidget* list : {clbIdopont, clbFeladat, clbFeljegyzes, lbNevnap, lbUnnep}) {
         connect(list, &QListWidget::itemSelectionChanged, this, refresh);
@@ -99,7 +99,7 @@ void TfrmMain::connectRules() {
     connect(PageControl, &QTabWidget::currentChanged, this, [this] {
         if (!m_pageSwitchSilenced)
             runGuarded([this] { PageControlChange(); });
-        runGuarded([this] { refreshMenuRules(); });
+        m_ruleRefresh.request();
     });
 }
 
@@ -120,6 +120,10 @@ ListsState TfrmMain::listsState() const {
     }
     state.gridRows = tZimpa->rowCount();
     return state;
+}
+
+void TfrmMain::runRulesGuarded() {
+    runGuarded([this] { refreshMenuRules(); });
 }
 
 void TfrmMain::refreshMenuRules() {

@@ -71,6 +71,7 @@ void MainFormSettings::load(TfrmMain& window, const QString& path) {
 
 void MainFormSettings::save(const TfrmMain& window, const QString& path) {
     IniFile ini(path);
+    ini.BeginBatch();
     ini.WriteString(Section, QStringLiteral("FontName"), window.font().family());
     ini.WriteInteger(Section, QStringLiteral("FontSize"), window.font().pointSize());
     ini.WriteColour(Section, QStringLiteral("FontColor"), window.fontColour());
@@ -94,4 +95,5 @@ void MainFormSettings::save(const TfrmMain& window, const QString& path) {
     ini.WriteBool(Section, QStringLiteral("tbNevnap"), window.mView_cbNevnap->isChecked());
 
     ini.WriteInteger(Section, QStringLiteral("PageIndex"), window.PageControl->currentIndex());
+    ini.CommitBatch();
 }

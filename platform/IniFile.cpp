@@ -4,6 +4,8 @@
 #include "ProfileFile.h"
 #include "RunError.h"
 
+#include <utility>
+
 namespace {
 
 int hexDigit(QChar ch) {
@@ -83,7 +85,20 @@ quint32 IniFile::ReadColour(const QString& section, const QString& ident,
 }
 
 void IniFile::WriteString(const QString& section, const QString& ident, const QString& value) {
-    ProfileFile::writeString(m_path, section, ident, value);
+    if (m_batching)
+        m_batch.append({section, ident, value});
+    else
+        ProfileFile::writeString(m_path, section, ident, value);
+}
+
+void IniFile::BeginBatch() {
+    m_batching = true;
+}
+
+void IniFile::CommitBatch() {
+    const QList<ProfileFile::Entry> batch = std::exchange(m_batch, {});
+    m_batching = false;
+    ProfileFile::writeStrings(m_path, batch);
 }
 
 void IniFile::WriteInteger(const QString& section, const QString& ident, int value) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ProfileFile.h"
+
 #include <QString>
 #include <QStringView>
 #include <QtGlobal>
@@ -35,6 +37,11 @@ public:
     quint32 ReadColour(const QString& section, const QString& ident, quint32 defaultColour) const;
 
     // Each raises RunError "Unable to write to <path>" when the file cannot be written.
+    // Between BeginBatch and CommitBatch the writes are only gathered; CommitBatch writes them
+    // in one locked read-modify-write of the file, with the same bytes as one by one, and raises
+    // that RunError in their place.
+    void BeginBatch();
+    void CommitBatch();
     void WriteString(const QString& section, const QString& ident, const QString& value);
     void WriteInteger(const QString& section, const QString& ident, int value);
     void WriteBool(const QString& section, const QString& ident, bool value);
@@ -48,4 +55,6 @@ public:
 
 private:
     QString m_path;
+    bool m_batching = false;
+    QList<ProfileFile::Entry> m_batch;
 };

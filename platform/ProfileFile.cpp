@@ -228,13 +228,20 @@ QString ProfileFile::readString(const QString& path, const QString& section, con
 
 void ProfileFile::writeString(const QString& path, const QString& section, const QString& key,
                               const QString& value) {
+    writeStrings(path, {{section, key, value}});
+}
+
+void ProfileFile::writeStrings(const QString& path, const QList<Entry>& entries) {
     const WriteLock lock(path);
     if (!lock.held())
         throw writeFailure(path);
     const std::optional<QByteArray> old = readAll(path);
     if (!old)
         throw writeFailure(path);
-    const QByteArray updated = withValue(*old, nameBytes(section), nameBytes(key), oneLine(value));
+    QByteArray updated = *old;
+    for (const Entry& entry : entries)
+        updated = withValue(updated, nameBytes(entry.section), nameBytes(entry.key),
+                            oneLine(entry.value));
     if (!AtomicFile::write(path, updated).ok)
         throw writeFailure(path);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 // The settings ("profile") file engine: one value per call, with the rules of the Windows profile
@@ -38,6 +39,8 @@
 //   moment lose neither's keys and a reader sees either the old file or the new one, whole.
 // - A write that cannot be done raises RunError "Unable to write to <path>"; the old file stays
 //   as it was.
+// - writeStrings makes several writes in one read-modify-write under one lock: the file ends
+//   byte for byte as the same writes one by one would leave it, and a failure writes none.
 class ProfileFile {
 public:
     ProfileFile() = delete;
@@ -47,6 +50,13 @@ public:
 
     static void writeString(const QString& path, const QString& section, const QString& key,
                             const QString& value);
+
+    struct Entry {
+        QString section;
+        QString key;
+        QString value;
+    };
+    static void writeStrings(const QString& path, const QList<Entry>& entries);
 
     // The longest value readString returns: the 2048-byte buffer less its terminating NUL.
     static constexpr int kMaxValueLength = 2047;

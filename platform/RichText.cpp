@@ -498,6 +498,7 @@ public:
         document.setUndoRedoEnabled(false);
         document.clear();
         QTextCursor cursor(&document);
+        cursor.beginEditBlock();
         for (qsizetype i = 0; i < paragraphs.size(); ++i) {
             const Paragraph& paragraph = paragraphs[i];
             if (i == 0)
@@ -507,6 +508,7 @@ public:
             for (const Run& run : paragraph.runs)
                 cursor.insertText(withPairedSurrogates(run.text), format(run.format));
         }
+        cursor.endEditBlock();
         document.setUndoRedoEnabled(undo);
     }
 

@@ -53,6 +53,7 @@ void TfrmView::LoadSettings() {
 void TfrmView::SaveSettings() {
     IniFile ini(settingsFile());
     try {
+        ini.BeginBatch();
         ini.WriteString(Section, QStringLiteral("FontName"), m_viewSettings.FontName);
         ini.WriteInteger(Section, QStringLiteral("FontSize"), m_viewSettings.FontSize);
         ini.WriteColour(Section, QStringLiteral("FontColor"), m_viewSettings.FontColor);
@@ -62,6 +63,7 @@ void TfrmView::SaveSettings() {
         ini.WriteInteger(Section, QStringLiteral("Height"), height());
         ini.WriteBool(Section, QStringLiteral("StayOnTop"), m_viewSettings.StayOnTop);
         ini.WriteInteger(Section, QStringLiteral("Transparent"), m_viewSettings.Transparent);
+        ini.CommitBatch();
     } catch (const RunError&) {
         // The window closes all the same; the user learns that its place was not kept.
         Dialogs::information(QStringLiteral("Hiba: a(z) ") + settingsFile() +

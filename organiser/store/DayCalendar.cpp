@@ -2,11 +2,14 @@
 
 #include "DaySlots.h"
 
+#include <memory>
+
 namespace {
 
-bool falls(const QString& slot, const QDate& date) {
-    const std::optional<DaySlots::MonthDay> day = DaySlots::parse(slot);
-    return day && day->month == date.month() && day->day == date.day();
+std::unique_ptr<DayDates> decoded(const DayTable& table) {
+    auto dates = std::make_unique<DayDates>();
+    dates->refresh(table);
+    return dates;
 }
 
 } // namespace
@@ -45,12 +48,16 @@ void DayCalendar::deselect(DayTable& table, int line) {
 }
 
 QStringList DayCalendar::namesOn(const DayTable& table, const QDate& date) {
+    return namesOn(table, *decoded(table), date);
+}
+
+QStringList DayCalendar::namesOn(const DayTable& table, const DayDates& dates, const QDate& date) {
     QStringList names;
     for (int i = DayTable::First; i <= DayTable::Last; ++i) {
         if (!table[i].hasName())
             continue;
         for (int k = 1; k <= TDayRec::DateCount; ++k) {
-            if (falls(table[i].Date(k), date))
+            if (dates.falls(i, k, date))
                 names.append(table[i].Name());
         }
     }
@@ -58,13 +65,18 @@ QStringList DayCalendar::namesOn(const DayTable& table, const QDate& date) {
 }
 
 QStringList DayCalendar::takeDueAnnouncements(DayTable& table, const QDate& date) {
+    return takeDueAnnouncements(table, *decoded(table), date);
+}
+
+QStringList DayCalendar::takeDueAnnouncements(DayTable& table, const DayDates& dates,
+                                              const QDate& date) {
     QStringList names;
     for (int i = DayTable::First; i <= DayTable::Last; ++i) {
         TDayRec& record = table[i];
         if (!record.hasName())
             continue;
         for (int k = 1; k <= TDayRec::DateCount; ++k) {
-            if (record.Selected() && record.Pending(k) && falls(record.Date(k), date)) {
+            if (record.Selected() && record.Pending(k) && dates.falls(i, k, date)) {
                 record.setPending(k, false);
                 names.append(record.Name());
             }

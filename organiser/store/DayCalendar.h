@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DayDates.h"
 #include "Tables.h"
 
 #include <QDate>
@@ -22,10 +23,14 @@ public:
 
     // Every name with a slot on the date, once per matching slot, in table order.
     static QStringList namesOn(const DayTable& table, const QDate& date);
+    // The same with the table's dates decoded beforehand.
+    static QStringList namesOn(const DayTable& table, const DayDates& dates, const QDate& date);
 
     // The followed days whose announcement on the date is still due, once per due slot; the
     // slots' due flags are cleared as they are taken, so each is announced once.
     static QStringList takeDueAnnouncements(DayTable& table, const QDate& date);
+    static QStringList takeDueAnnouncements(DayTable& table, const DayDates& dates,
+                                            const QDate& date);
 
     // Names joined by ", ".
     static QString joined(const QStringList& names) { return names.join(QStringLiteral(", ")); }

@@ -166,3 +166,33 @@ TEST_F(MenuStateTest, SilentPageChangeSkipsThePageSwitchSteps) {
     window->PageControl->setCurrentIndex(2);
     EXPECT_FALSE(window->mZimpa->isHidden());
 }
+
+// A fill of a list or of the grid runs the rules once, at its end: run for every line, the rules
+// (which read all five lists) made the start over full tables grow with the square of the lines.
+TEST_F(MenuStateTest, BulkFillsRunTheRulesOnceEach) {
+    const int full = ReminderTable::Capacity;
+    start(full, full, full);
+    EXPECT_EQ(window->clbFeljegyzes->count(), full);
+    EXPECT_EQ(window->ruleRefresh().runs(), 1);
+
+    int before = window->ruleRefresh().runs();
+    window->LoadList(static_cast<std::uint8_t>(Kind::Feladat));
+    EXPECT_EQ(window->ruleRefresh().runs() - before, 1);
+
+    before = window->ruleRefresh().runs();
+    addLines(window->lbNevnap, DayTable::Capacity);
+    EXPECT_EQ(window->lbNevnap->count(), DayTable::Capacity);
+    EXPECT_EQ(window->ruleRefresh().runs() - before, 1);
+
+    QByteArray rows = "Id\xF5pont|Eml\xE9keztet\xF5\r\n";
+    for (int row = 1; row < 256; ++row)
+        rows += "08:00|Sor " + QByteArray::number(row) + "\r\n";
+    folder.write(QStringLiteral("time/1"), rows);
+    window->clbIdopont->setCurrentRow(0);
+    before = window->ruleRefresh().runs();
+    window->mEdit_SubMenu1_LoadClick();
+    EXPECT_EQ(window->tZimpa->rowCount(), 256);
+    EXPECT_EQ(window->ruleRefresh().runs() - before, 1);
+    // What the rules read after the fill is in place: rows can be deleted.
+    EXPECT_TRUE(window->mEdit_SubMenu1_DeleteRow->isEnabled());
+}

@@ -55,6 +55,18 @@ TEST_F(SettingsTest, CloseWritesTheWindowsSeventeenKeys) {
                          "PageIndex=0\r\n"));
 }
 
+TEST_F(SettingsTest, CloseRewritesTheSettingsFileOnceForAllItsKeys) {
+    create();
+    const QString settings = folder.file(QStringLiteral("Zimpa.ini"));
+    int rewrites = 0;
+    AtomicFile::setFaultForTesting([&](const QString& path) {
+        rewrites += path == settings;
+        return false;
+    });
+    ASSERT_TRUE(close());
+    EXPECT_EQ(rewrites, 1);
+}
+
 TEST_F(SettingsTest, StoredValuesComeBackAfterARoundTrip) {
     folder.write(QStringLiteral("Zimpa.ini"),
                  "[general]\r\nhomepage=http://example.org/zimpa\r\n\r\n"

@@ -141,6 +141,19 @@ TEST_F(IniFileTest, TextThatIsNoColourRaisesWithTheTextAsRead) {
     EXPECT_EQ(colourError("missing"), "");
 }
 
+TEST_F(IniFileTest, BatchedWritesWaitForTheCommitThenWritingIsAtOnceAgain) {
+    ini.BeginBatch();
+    ini.WriteInteger("S", "n", -3);
+    ini.WriteBool("S", "b", true);
+    ini.WriteColour("S", "c", clRed);
+    EXPECT_FALSE(folder.exists("Zimpa.ini"));
+
+    ini.CommitBatch();
+    EXPECT_EQ(folder.read("Zimpa.ini"), "[S]\r\nn=-3\r\nb=1\r\nc=clRed\r\n");
+    ini.WriteInteger("S", "n", 4);
+    EXPECT_EQ(ini.ReadInteger("S", "n", 0), 4);
+}
+
 TEST_F(IniFileTest, AFailedWriteNamesTheFile) {
     IniFile elsewhere(folder.file("missing/Zimpa.ini"));
     try {

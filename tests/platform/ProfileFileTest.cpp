@@ -267,3 +267,53 @@ TEST_F(ProfileFileTest, TwoWritersAtOnceLoseNeithersKeys) {
     }
     EXPECT_EQ(folder.read("Zimpa.ini").count("\r\n"), 2 + 2 * kKeys);
 }
+
+// The keys one window writes at close go in one read-modify-write, and must leave exactly the
+// file that writing them one by one leaves: over files with and without the section, with the
+// key already there in another spelling, with another program's keys, comments, a duplicate
+// section, LF line ends and a last line without its line end.
+TEST_F(ProfileFileTest, ABatchLeavesTheBytesOfTheSameWritesOneByOne) {
+    const QList<QByteArray> starts = {
+        {},
+        "",
+        "; kept\r\n[ViewForm]\r\nTop=5\r\n\r\n[General]\r\nHomePage=x\r\n",
+        "[MainForm]\r\n  fontname = Tahoma  \r\n;Top=1\r\nTop\r\n\r\n[ViewForm]\r\nTop=7",
+        "[mainform]\nLeft=3\n\n[Other]\nk=v\n[MainForm]\nWidth=9\n",
+        "[MainForm]\r\nPageIndex=2",
+    };
+    const QList<ProfileFile::Entry> entries = {
+        {"MainForm", "FontName", "Arial"}, {"MainForm", "Top", "50"},
+        {" MainForm ", "Left", " 60 "},    {"MainForm", "Width", "one\r\ntwo"},
+        {"MainForm", "PageIndex", "4"},    {"New", "Key", "ő"},
+        {"MainForm", "TOP", "51"},         {"ViewForm", "Top", "8"},
+    };
+    for (qsizetype i = 0; i < starts.size(); ++i) {
+        const QString single = folder.file(QStringLiteral("single%1.ini").arg(i));
+        const QString batch = folder.file(QStringLiteral("batch%1.ini").arg(i));
+        if (!starts[i].isNull()) {
+            folder.write(QStringLiteral("single%1.ini").arg(i), starts[i]);
+            folder.write(QStringLiteral("batch%1.ini").arg(i), starts[i]);
+        }
+        for (const ProfileFile::Entry& entry : entries)
+            ProfileFile::writeString(single, entry.section, entry.key, entry.value);
+        int replaces = 0;
+        AtomicFile::setFaultForTesting([&](const QString&) { return ++replaces, false; });
+        ProfileFile::writeStrings(batch, entries);
+        AtomicFile::setFaultForTesting({});
+
+        EXPECT_EQ(replaces, 1) << i;
+        EXPECT_EQ(folder.read(QStringLiteral("batch%1.ini").arg(i)),
+                  folder.read(QStringLiteral("single%1.ini").arg(i)))
+            << i;
+    }
+}
+
+TEST_F(ProfileFileTest, AFailedBatchWritesNoneOfItsKeys) {
+    const QByteArray before = "[Main]\r\nKey=old\r\n";
+    folder.write("Zimpa.ini", before);
+    AtomicFile::setFaultForTesting([](const QString&) { return true; });
+
+    EXPECT_THROW(ProfileFile::writeStrings(ini(), {{"Main", "Key", "new"}, {"Main", "Other", "1"}}),
+                 RunError);
+    EXPECT_EQ(folder.read("Zimpa.ini"), before);
+}

@@ -2,6 +2,7 @@
 
 #include "CodePage.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QColor>
 #include <QFont>
 #include <QRandomGenerator>
@@ -430,4 +431,32 @@ TEST(RichText, ANewNotesPlainFileLoadsWithItsFinalLineAndKeepsItWhenSaved) {
     RichText::load(saved, reloaded.document);
     EXPECT_EQ(describe(reloaded.document), describe(note.document));
     EXPECT_EQ(RichText::write(reloaded.document).toStdString(), saved.toStdString());
+}
+
+// A text box lays its document out again on every change it hears of: read piece by piece into
+// the box, a note of a few megabytes froze the window for many seconds. The reader's whole
+// document arrives as one change.
+TEST(RichTextRead, TheWholeDocumentArrivesAsOneChange) {
+    QByteArray stream = "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0 Arial;}}\\pard ";
+    for (int n = 0; n < 200; ++n)
+        stream += "sor \\b f\\'e9lk\\'f6v\\'e9r\\b0  v\\'e9ge\\par\r\n";
+    stream += "}";
+    QTextDocument document;
+    document.documentLayout(); // a box's document has its layout, which hears every change
+    document.setPlainText(QStringLiteral("régi"));
+    int changes = 0;
+    QObject::connect(&document, &QTextDocument::contentsChange, [&] { ++changes; });
+
+    int clearing = 0;
+    {
+        QTextDocument cleared;
+        cleared.documentLayout();
+        cleared.setPlainText(QStringLiteral("régi"));
+        QObject::connect(&cleared, &QTextDocument::contentsChange, [&] { ++clearing; });
+        cleared.clear();
+    }
+
+    RichText::load(stream, document);
+    EXPECT_EQ(document.blockCount(), 200);
+    EXPECT_EQ(changes, clearing + 1);
 }

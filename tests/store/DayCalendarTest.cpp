@@ -78,3 +78,24 @@ TEST_F(DayCalendarTest, EachDueSlotOfAFollowedDayIsAnnouncedOnce) {
     EXPECT_TRUE((*table)[3].Pending(2));
     EXPECT_TRUE(DayCalendar::takeDueAnnouncements(*table, today).isEmpty());
 }
+
+// The tick reads the dates decoded beforehand: they answer as the texts do, for the last slot of
+// the last record too, and stay as decoded until refreshed.
+TEST_F(DayCalendarTest, DecodedDatesAnswerAsTheTextsUntilRefreshed) {
+    put(*table, 1, QStringLiteral("Első"), {"01.31"}, true);
+    QStringList last(TDayRec::DateCount, QStringLiteral("0"));
+    last.back() = QStringLiteral("12.31");
+    put(*table, DayTable::Last, QStringLiteral("Utolsó"), last, true);
+    auto dates = std::make_unique<DayDates>();
+    dates->refresh(*table);
+    const QDate newYearsEve(2026, 12, 31);
+    EXPECT_EQ(DayCalendar::namesOn(*table, *dates, newYearsEve), QStringList({"Utolsó"}));
+    EXPECT_EQ(DayCalendar::namesOn(*table, *dates, QDate(2026, 1, 31)), QStringList({"Első"}));
+
+    (*table)[1].setDate(1, QStringLiteral("12.31"));
+    EXPECT_EQ(DayCalendar::takeDueAnnouncements(*table, *dates, newYearsEve),
+              QStringList({"Utolsó"}));
+    dates->refresh(*table);
+    EXPECT_EQ(DayCalendar::takeDueAnnouncements(*table, *dates, newYearsEve),
+              QStringList({"Első"}));
+}
