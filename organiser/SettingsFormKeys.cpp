@@ -35,9 +35,10 @@ SettingsFormKeys SettingsFormKeys::read(const QString& path) {
 }
 
 void SettingsFormKeys::write(const QString& path) const {
-    // Each key is its own locked read-modify-write of the file, so that a viewer closing at the
+    // One locked read-modify-write of the file for all thirteen, so that a viewer closing at the
     // same moment loses none of its keys and none of these.
     IniFile ini(path);
+    ini.BeginBatch();
     ini.WriteBool(MainForm, QStringLiteral("tbFile"), tbFile);
     ini.WriteBool(MainForm, QStringLiteral("tbNevnap"), tbNevnap);
     ini.WriteBool(MainForm, QStringLiteral("Align"), Align);
@@ -51,4 +52,5 @@ void SettingsFormKeys::write(const QString& path) const {
     ini.WriteString(ViewForm, QStringLiteral("FontName"), ViewFontName);
     ini.WriteInteger(ViewForm, QStringLiteral("FontSize"), ViewFontSize);
     ini.WriteString(General, QStringLiteral("UpdateServer"), UpdateServer);
+    ini.CommitBatch();
 }

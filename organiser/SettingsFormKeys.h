@@ -23,7 +23,7 @@ struct SettingsFormKeys {
     // home page.
     static SettingsFormKeys read(const QString& path);
 
-    // All thirteen, in the dialog's order, changed or not. A key that cannot be written raises
-    // RunError and ends the write there; the keys before it stay written.
+    // All thirteen, in the dialog's order, changed or not, in one write of the file. A file that
+    // cannot be written raises RunError and keeps all its old keys.
     void write(const QString& path) const;
 };
