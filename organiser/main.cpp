@@ -2,6 +2,7 @@
 #include "MainForm.h"
 #include "ProgramExit.h"
 #include "ProgramPath.h"
+#include "SessionEnd.h"
 #include "SingleInstance.h"
 #include "Tables.h"
 
@@ -23,12 +24,22 @@ int main(int argc, char* argv[]) {
     Dialogs::setApplicationTitle(QStringLiteral("Zimpa V2.00"));
     const auto tables = std::make_unique<Tables>();
     TfrmMain frmMain(*tables);
+    // The end of the session closes the window as its close box does; a signal that comes while
+    // the window is being made waits until it is.
+    SessionEnd sessionEnd;
     try {
         frmMain.FormCreate(ProgramPath::folder(), QApplication::arguments());
     } catch (const ProgramExit& exit) {
         return exit.code;
     }
     frmMain.show();
+    sessionEnd.closeOnEnding(&frmMain);
+    sessionEnd.setLastWords([&frmMain] {
+        if (!frmMain.isVisible())
+            return; // its close has run
+        bool canClose = true;
+        frmMain.FormCloseQuery(canClose);
+    });
 
     QObject::connect(&instance, &SingleInstance::activationRequested, &frmMain,
                      &TfrmMain::comeToFront);

@@ -1,7 +1,9 @@
 #include "AlertForm.h"
 #include "Dialogs.h"
+#include "Guard.h"
 #include "ProgramExit.h"
 #include "ProgramPath.h"
+#include "SessionEnd.h"
 #include "ViewForm.h"
 
 #include <QApplication>
@@ -15,6 +17,9 @@ int main(int argc, char* argv[]) {
     Dialogs::setApplicationTitle(QStringLiteral("Zimpa V2.00"));
 
     TfrmView frmView;
+    // The end of the session closes the window as its close box does; a signal that comes while
+    // the window is being made waits until it is.
+    SessionEnd sessionEnd;
     try {
         frmView.FormCreate(ProgramPath::folder(), QApplication::arguments());
     } catch (const ProgramExit& exit) {
@@ -25,5 +30,11 @@ int main(int argc, char* argv[]) {
     QObject::connect(&frmView, &TfrmView::closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     frmView.show();
+    sessionEnd.closeOnEnding(&frmView);
+    sessionEnd.setLastWords([&frmView] {
+        bool canClose = true;
+        runGuarded([&] { frmView.FormCloseQuery(canClose); });
+    });
+    QObject::connect(&frmView, &TfrmView::closed, &sessionEnd, &SessionEnd::clearLastWords);
     return app.exec();
 }
