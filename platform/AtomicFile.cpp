@@ -1,6 +1,10 @@
 #include "AtomicFile.h"
 
+#include "RegularFile.h"
+
 #include <QSaveFile>
+
+#include <cerrno>
 
 namespace {
 
@@ -16,13 +20,17 @@ void AtomicFile::setFaultForTesting(std::function<bool(const QString&)> fails) {
 }
 
 AtomicFile::Result AtomicFile::write(const QString& path, QByteArrayView bytes) {
+    // A pipe or a device in the file's place is not ours to replace by a file.
+    QString refused;
+    if (!RegularFile::replaceable(path, &refused))
+        return {false, refused};
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString()};
     if (fault() && fault()(path)) {
         file.cancelWriting();
-        return {false, QStringLiteral("No space left on device")};
+        return {false, qt_error_string(ENOSPC)};
     }
     if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
         const QString reason = file.errorString();
