@@ -161,6 +161,21 @@ TEST_F(MainFormFixture, FailedCalendarWriteIsToldAndTheCloseGoesOn) {
     EXPECT_EQ(boxes.last().text, QStringLiteral("Az ünnepek elmentése nem sikerült."));
 }
 
+// The tables are written first; a settings file that cannot be written then must not trap the
+// user in a window that can no longer be closed.
+TEST_F(MainFormFixture, AnUnwritableSettingsFileIsReportedAndTheWindowClosesAllTheSame) {
+    folder.write(QStringLiteral("time.list"), reminder(8, 2, "Fogorvos"));
+    create();
+    failWritesOf(QStringLiteral("Zimpa.ini"));
+
+    EXPECT_TRUE(close());
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("Unable to write to ") +
+                                 folder.file(QStringLiteral("Zimpa.ini")) + QLatin1Char('.'));
+    EXPECT_EQ(folder.read(QStringLiteral("time.list")), reminder(8, 1, "Fogorvos"));
+    EXPECT_FALSE(folder.exists(QStringLiteral("Zimpa.ini")));
+}
+
 TEST_F(MainFormFixture, KindsOutsideTheFiveDoNothing) {
     create();
     window->LoadList(5);
