@@ -1,5 +1,6 @@
 #include "Dialogs.h"
 #include "MainForm.h"
+#include "ProgramArguments.h"
 #include "ProgramExit.h"
 #include "ProgramPath.h"
 #include "SessionEnd.h"
@@ -11,12 +12,14 @@
 #include <memory>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    // Only the program reads its command line: the toolkit's own options are not obeyed.
+    ProgramArguments arguments(argc, argv);
+    QApplication app(arguments.toolkitArgc(), arguments.toolkitArgv());
     QApplication::setApplicationName(QStringLiteral("Zimpa"));
 
     SingleInstance instance(QStringLiteral("Zimpa"));
     if (!instance.acquire()) {
-        // Another organiser runs: bring it to the front, if it is this same program, and end.
+        // Another organiser runs: bring it to the front, from whatever folder it runs, and end.
         instance.notifyRunning(ProgramPath::file());
         return 0;
     }
@@ -28,7 +31,7 @@ int main(int argc, char* argv[]) {
     // the window is being made waits until it is.
     SessionEnd sessionEnd;
     try {
-        frmMain.FormCreate(ProgramPath::folder(), QApplication::arguments());
+        frmMain.FormCreate(ProgramPath::folder(), arguments.all());
     } catch (const ProgramExit& exit) {
         return exit.code;
     }
@@ -43,6 +46,6 @@ int main(int argc, char* argv[]) {
 
     QObject::connect(&instance, &SingleInstance::activationRequested, &frmMain,
                      &TfrmMain::comeToFront);
-    instance.listen(ProgramPath::file());
+    instance.listen();
     return app.exec();
 }

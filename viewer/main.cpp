@@ -1,6 +1,7 @@
 #include "AlertForm.h"
 #include "Dialogs.h"
 #include "Guard.h"
+#include "ProgramArguments.h"
 #include "ProgramExit.h"
 #include "ProgramPath.h"
 #include "SessionEnd.h"
@@ -9,7 +10,9 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    // Only the program reads its command line: the toolkit's own options are not obeyed.
+    ProgramArguments arguments(argc, argv);
+    QApplication app(arguments.toolkitArgc(), arguments.toolkitArgv());
     QApplication::setApplicationName(QStringLiteral("Viewer"));
     // The window hides into the notification area and an alert may outlive it for a moment: the
     // program ends when the viewer window closes, and only then.
@@ -21,7 +24,7 @@ int main(int argc, char* argv[]) {
     // the window is being made waits until it is.
     SessionEnd sessionEnd;
     try {
-        frmView.FormCreate(ProgramPath::folder(), QApplication::arguments());
+        frmView.FormCreate(ProgramPath::folder(), arguments.all());
     } catch (const ProgramExit& exit) {
         return exit.code;
     }
