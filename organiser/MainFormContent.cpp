@@ -111,7 +111,7 @@ bool TfrmMain::loadNoteContent(const QString& path) {
     mZimpa->clear();
     const std::optional<QByteArray> bytes = ContentFile::readBytes(path);
     if (!bytes)
-        throw RunError::io(path, QStringLiteral("the file cannot be opened"));
+        throw RunError::io(path, IoCause::AccessDenied);
     RichText::load(*bytes, *mZimpa->document());
     return true;
 }

@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev
   xvfb xauth xdotool x11-utils openbox trayer fonts-dejavu-core libfaketime
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()
