@@ -3,7 +3,6 @@
 #include "Dialogs.h"
 
 #include <QApplication>
-#include <QPointer>
 #include <QSocketNotifier>
 #include <QWidget>
 
@@ -76,17 +75,9 @@ void SessionEnd::clearLastWords() {
 }
 
 void SessionEnd::closeOnEnding(QWidget* window) {
-    const QPointer<QWidget> target(window);
-    const auto close = [target] {
-        // A modal dialog's own loop must end before the window's close can end the program.
-        for (int guard = 0; guard < 16; ++guard) {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || modal == target)
-                break;
-            modal->close();
-        }
-        if (target)
-            QMetaObject::invokeMethod(target, &QWidget::close, Qt::QueuedConnection);
+    // Queued: a modal dialog's own loop must end before the window's close can end the program.
+    const auto close = [window] {
+        QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
     };
     connect(this, &SessionEnd::ending, window, close);
     if (m_arrived)
@@ -102,5 +93,12 @@ void SessionEnd::readSignal() {
     if (!any)
         return;
     m_arrived = true;
+    // Nobody is left to answer a box or a dialog, also one opened while a window is being made.
+    for (int guard = 0; guard < 16; ++guard) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            break;
+        modal->close();
+    }
     emit ending();
 }

@@ -24,9 +24,9 @@ public:
     explicit SessionEnd(QObject* parent = nullptr);
     ~SessionEnd() override;
 
-    // From now on a session-end signal closes the window, as its close box does, after the
-    // modal boxes and dialogs open over it were left as with their own close boxes. A signal
-    // that came while the window was being made closes it at once.
+    // From now on a session-end signal closes the window, as its close box does. A signal that
+    // came while the window was being made closes it at once. Either way the modal boxes and
+    // dialogs open at the signal are left first, as with their own close boxes.
     void closeOnEnding(QWidget* window);
 
     // What to write when the program is ended by the toolkit before its close could run. Cleared
