@@ -16,16 +16,18 @@ TEST_F(ToolkitOptionsTest, NeitherProgramObeysThem) {
     ASSERT_NE(window, 0u) << organiser.describe().toStdString();
     saveScreenshot(window, QStringLiteral("toolkit-options-ignored"));
 
+    ASSERT_TRUE(folder().write(QStringLiteral("time/9"), "Id\xF5|\xDCzenet\r\n"));
     ProgramRun viewer(folder().file(QStringLiteral("Viewer")),
                       options + QStringList{QStringLiteral("-D"), folder().file("time/9")},
                       environment());
-    EXPECT_TRUE(Polling::waitUntil(
-        [&] {
-            return !desktop()
-                        .findWindows(QStringLiteral("^Zimpa V2\\.00 \\(El"), viewer.pid())
-                        .isEmpty();
-        },
-        Polling::StartTimeout))
+    const auto viewerShown = [&] {
+        for (const WindowId found :
+             desktop().findWindows(QStringLiteral("^Zimpa V2\\.00 \\(El"), viewer.pid()))
+            if (desktop().isViewable(found))
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(Polling::waitUntil(viewerShown, Polling::StartTimeout))
         << viewer.describe().toStdString();
     EXPECT_TRUE(desktop().findWindows(QStringLiteral("Masik")).isEmpty());
 }
