@@ -15,6 +15,7 @@
 
 #include <QCloseEvent>
 #include <QListWidget>
+#include <QScopedValueRollback>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
@@ -57,6 +58,7 @@ void TfrmMain::createControls() {
 }
 
 void TfrmMain::FormCreate(const QString& programFolder, const QStringList& arguments) {
+    const QScopedValueRollback creating(m_creating, true);
     runGuarded([&] {
         m_appDir = programFolder;
         m_dataDir = programFolder;
@@ -195,9 +197,11 @@ void TfrmMain::FormCloseQuery(bool& canClose) {
     canClose = runGuarded([this] {
         for (std::uint8_t kind = 0; kind < KindCount; ++kind)
             SaveList(kind);
-        if (m_saveSettingsOnClose)
-            SaveSettings();
     });
+    // With the tables written, a settings file that cannot be written is reported and the window
+    // closes all the same: keeping it open would only trap the user.
+    if (canClose && m_saveSettingsOnClose)
+        runGuarded([this] { SaveSettings(); });
 }
 
 QString TfrmMain::settingsFile() const {

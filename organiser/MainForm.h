@@ -50,7 +50,8 @@ public:
     void FormCreate(const QString& programFolder, const QStringList& arguments);
 
     // Runs whenever the window is asked to close; canClose turns false when a list could not be
-    // written, and the window stays open.
+    // written, and the window stays open. A failed settings write is reported and the window
+    // closes all the same.
     void FormCloseQuery(bool& canClose);
 
     // The window's part of the settings file, read while it is created and written at close.
@@ -351,6 +352,8 @@ private:
     QString m_appDir;
     QString m_dataDir;
     bool m_saveSettingsOnClose = false;
+    // Set while FormCreate runs: a close asked for then writes the tables and nothing more.
+    bool m_creating = false;
     // A table whose file was not read at start is never written back: that would replace the
     // user's file with an empty one.
     std::array<bool, KindCount> m_loaded{};

@@ -24,7 +24,13 @@ QString TfrmMain::SplitField(const QString& line, int part) {
 }
 
 void TfrmMain::requestClose() {
-    // The window may still be in the making; the close comes once the event loop runs.
+    // While the window is being made, the request runs the close handler and has no further
+    // effect: the window opens all the same.
+    if (m_creating) {
+        bool canClose = true;
+        FormCloseQuery(canClose);
+        return;
+    }
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
@@ -106,7 +112,7 @@ bool TfrmMain::loadNoteContent(const QString& path) {
     mZimpa->clear();
     const std::optional<QByteArray> bytes = ContentFile::readBytes(path);
     if (!bytes)
-        throw RunError::io(path, QStringLiteral("the file cannot be opened"));
+        throw RunError::io(path, IoCause::AccessDenied);
     RichText::load(*bytes, *mZimpa->document());
     return true;
 }

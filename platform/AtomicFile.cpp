@@ -1,5 +1,7 @@
 #include "AtomicFile.h"
 
+#include "RegularFile.h"
+
 #include <QSaveFile>
 
 #include <cerrno>
@@ -18,23 +20,24 @@ void AtomicFile::setFaultForTesting(std::function<bool(const QString&)> fails) {
 }
 
 AtomicFile::Result AtomicFile::write(const QString& path, QByteArrayView bytes) {
+    // A pipe or a device in the file's place is not ours to replace by a file.
+    QString refused;
+    if (!RegularFile::replaceable(path, &refused))
+        return {false, refused};
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
-    // errno is read at once after the failing call, before anything else may change it.
-    errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString(), errno};
+        return {false, file.errorString()};
     if (fault() && fault()(path)) {
         file.cancelWriting();
-        return {false, QStringLiteral("No space left on device"), ENOSPC};
+        return {false, qt_error_string(ENOSPC)};
     }
     if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
-        const int systemError = errno;
         const QString reason = file.errorString();
         file.cancelWriting();
-        return {false, reason, systemError};
+        return {false, reason};
     }
     if (!file.commit())
-        return {false, file.errorString(), errno};
-    return {true, {}, 0};
+        return {false, file.errorString()};
+    return {true, {}};
 }

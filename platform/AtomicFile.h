@@ -7,13 +7,13 @@
 
 // Whole-file writes that never leave a truncated file: the bytes go to a temporary file in the
 // same folder, which replaces the old file only once everything is on disk. A failed write leaves
-// the old file as it was.
+// the old file as it was. Only a regular file (or a link to one) is replaced: anything else in
+// its place fails the write. A failure's reason gives RunError::io its cause.
 class AtomicFile {
 public:
     struct Result {
         bool ok = false;
         QString error;       // the system's reason when not ok
-        int systemError = 0; // its errno, 0 when the system gave none
     };
 
     static Result write(const QString& path, QByteArrayView bytes);

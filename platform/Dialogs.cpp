@@ -10,10 +10,17 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <cstdio>
+
 namespace {
 
 QString& title() {
     static QString value;
+    return value;
+}
+
+bool& unattended() {
+    static bool value = false;
     return value;
 }
 
@@ -64,6 +71,10 @@ void Dialogs::setResponderForTesting(Responder value) {
     responder() = std::move(value);
 }
 
+void Dialogs::setUnattended() {
+    unattended() = true;
+}
+
 void Dialogs::information(const QString& text, QWidget* parent) {
     show({Kind::Information, title(), text}, parent);
 }
@@ -95,6 +106,10 @@ Dialogs::Answer Dialogs::show(Box box, QWidget* parent) {
     if (responder()) {
         responder()(box);
         return box.answer;
+    }
+    if (unattended()) {
+        std::fprintf(stderr, "%s\n", qPrintable(box.text));
+        return Answer::Ok;
     }
     if (!parent)
         parent = QApplication::activeWindow();

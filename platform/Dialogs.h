@@ -46,6 +46,10 @@ public:
 
     static void setResponderForTesting(Responder responder);
 
+    // The display is gone: from now on no box is shown; its text goes to standard error and it
+    // counts as answered with OK.
+    static void setUnattended();
+
 private:
     static Answer show(Box box, QWidget* parent);
 };

@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "CodePage.h"
+#include "RegularFile.h"
 #include "RunError.h"
 
 #include <QFile>
@@ -189,14 +190,13 @@ private:
     int m_fd = -1;
 };
 
-// The file's bytes; empty when there is no file, nothing when it is there but cannot be read.
+// The file's bytes; empty when there is no file, nothing when it is there but cannot be read
+// whole: a failed read is never taken for an empty file, which the write would then replace.
 std::optional<QByteArray> readAll(const QString& path) {
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        return file.readAll();
-    if (!file.exists())
+    const RegularFile::Read read = RegularFile::read(path);
+    if (read.missing())
         return QByteArray();
-    return std::nullopt;
+    return read.bytes;
 }
 
 RunError writeFailure(const QString& path) {
@@ -207,11 +207,10 @@ RunError writeFailure(const QString& path) {
 
 QString ProfileFile::readString(const QString& path, const QString& section, const QString& key,
                                 const QString& defaultValue) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const RegularFile::Read read = RegularFile::read(path);
+    if (!read.ok())
         return defaultValue;
-    const QByteArray bytes = file.readAll();
-    file.close();
+    const QByteArray& bytes = *read.bytes;
 
     const QList<Line> lines = splitLines(bytes);
     const Place place =

@@ -50,8 +50,7 @@ bool SingleInstance::acquire() {
     return true;
 }
 
-bool SingleInstance::listen(const QString& ownProgramPath) {
-    m_ownProgramPath = ownProgramPath;
+bool SingleInstance::listen() {
     if (!m_server) {
         m_server = new QLocalServer(this);
         m_server->setSocketOptions(QLocalServer::UserAccessOption);
@@ -68,10 +67,9 @@ void SingleInstance::readRequest() {
         const auto readPath = [this, socket] {
             if (!socket->canReadLine())
                 return;
-            const QString path = QString::fromUtf8(socket->readLine()).chopped(1);
+            socket->readLine(); // the second start's program path
             socket->disconnectFromServer();
-            if (path == m_ownProgramPath)
-                emit activationRequested();
+            emit activationRequested();
         };
         connect(socket, &QLocalSocket::readyRead, this, readPath);
         readPath(); // the request may have arrived before the connection was taken

@@ -7,8 +7,9 @@ class QLocalServer;
 
 // One running copy per user and key. The first start takes a lock that the system drops when its
 // process ends, however it ends; a second start cannot take it. The first copy then listens on a
-// local socket, and a second start sends it its program path there, so that the first can come to
-// the front when both are the same program.
+// local socket, and a second start sends it its program path there, and the first comes to the
+// front. It does so whatever path the second start names: a copy started from another folder is
+// still the user's organiser, and a second start that showed nothing would look like a failure.
 class SingleInstance : public QObject {
     Q_OBJECT
 
@@ -24,13 +25,13 @@ public:
     bool acquire();
 
     // First start: accept activation requests. False when the socket cannot be set up.
-    bool listen(const QString& ownProgramPath);
+    bool listen();
 
     // Second start: hand the running copy our program path. False when no copy answers.
     bool notifyRunning(const QString& programPath, int timeoutMs = 2000);
 
 signals:
-    // A second start of this same program asked the running copy to come to the front.
+    // A second start asked the running copy to come to the front.
     void activationRequested();
 
 private:
@@ -38,7 +39,6 @@ private:
 
     QString m_lockPath;
     QString m_socketPath;
-    QString m_ownProgramPath;
     int m_lockFd = -1;
     QLocalServer* m_server = nullptr;
 };

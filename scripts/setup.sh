@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libxcb1-dev
   xvfb xauth xdotool x11-utils openbox trayer fonts-dejavu-core libfaketime
   cups printer-driver-cups-pdf poppler-utils
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()

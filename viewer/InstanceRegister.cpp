@@ -1,9 +1,11 @@
 #include "InstanceRegister.h"
 
 #include "AtomicFile.h"
+#include "RegularFile.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QThread>
 #include <QtEndian>
@@ -34,9 +36,11 @@ public:
         const QDeadlineTimer deadline(kLockWaitMs);
         while (!deadline.hasExpired()) {
             bool created = false;
-            int fd = ::open(m_path.constData(), O_RDONLY | O_CLOEXEC);
+            // Non-blocking: a pipe in the register's place must not hold the viewer here.
+            int fd = ::open(m_path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
             if (fd < 0 && errno == ENOENT && mode == Mode::CreateMissing) {
-                fd = ::open(m_path.constData(), O_RDONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+                fd = ::open(m_path.constData(),
+                            O_RDONLY | O_CREAT | O_EXCL | O_NONBLOCK | O_CLOEXEC, 0666);
                 if (fd < 0 && errno == EEXIST)
                     continue; // another viewer made it just now
                 created = fd >= 0;
@@ -99,11 +103,18 @@ private:
     bool m_created = false;
 };
 
-std::optional<QList<qint32>> readEntries(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+// The entries: empty when there is no register, nothing when it is there but cannot be read (a
+// change must then leave it alone rather than write it anew without the other viewers' entries).
+std::optional<QList<qint32>> readEntries(const QString& path, QString* error = nullptr) {
+    const RegularFile::Read read = RegularFile::read(path);
+    if (read.missing())
+        return QList<qint32>();
+    if (!read.ok()) {
+        if (error)
+            *error = read.reason;
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
+    }
+    const QByteArray& bytes = *read.bytes;
     QList<qint32> entries;
     entries.reserve(bytes.size() / 4);
     for (qsizetype at = 0; at + 4 <= bytes.size(); at += 4)
@@ -124,9 +135,11 @@ void InstanceRegister::setRandomSource(RandomSource source) {
 bool InstanceRegister::AddInstanceId(qint32 number) {
     m_lastError.clear();
     const RegisterLock lock(m_path, RegisterLock::Mode::CreateMissing);
-    QList<qint32> entries = readEntries(m_path).value_or(QList<qint32>());
-    entries.append(number);
-    if (write(entries))
+    std::optional<QList<qint32>> entries = readEntries(m_path, &m_lastError);
+    if (!entries)
+        return false;
+    entries->append(number);
+    if (write(*entries))
         return true;
     lock.discardCreatedFile();
     return false;
@@ -135,7 +148,9 @@ bool InstanceRegister::AddInstanceId(qint32 number) {
 bool InstanceRegister::RemoveInstanceId(qint32 number) {
     m_lastError.clear();
     const RegisterLock lock(m_path, RegisterLock::Mode::Existing);
-    std::optional<QList<qint32>> entries = readEntries(m_path);
+    if (!QFileInfo::exists(m_path))
+        return false;
+    std::optional<QList<qint32>> entries = readEntries(m_path, &m_lastError);
     if (!entries)
         return false;
     if (entries->removeAll(number) == 0)
@@ -151,7 +166,12 @@ qint32 InstanceRegister::FindInstanceId(qint32 number) const {
 std::optional<qint32> InstanceRegister::addNewInstanceId() {
     m_lastError.clear();
     const RegisterLock lock(m_path, RegisterLock::Mode::CreateMissing);
-    QList<qint32> entries = readEntries(m_path).value_or(QList<qint32>());
+    std::optional<QList<qint32>> read = readEntries(m_path, &m_lastError);
+    if (!read) {
+        lock.discardCreatedFile();
+        return std::nullopt;
+    }
+    QList<qint32> entries = *read;
 
     std::array<bool, Numbers> taken{};
     for (const qint32 entry : entries) {

@@ -13,8 +13,9 @@
 //
 // Every change is a read, change and whole-file rewrite under an exclusive lock on the register,
 // so two viewers starting or closing at once lose nothing. Nothing here throws: a register that
-// cannot be read counts as empty, and one that cannot be written is reported by the result and
-// lastError(), so that the viewer runs on without its entry.
+// cannot be read is left as it is (a change never writes it anew from a failed read) and, like
+// one that cannot be written, is reported by the result and lastError(), so that the viewer runs
+// on without its entry. Searches count an unreadable register as empty.
 //
 // A damaged register is read as far as it makes sense: a trailing part of an entry is no entry
 // (and goes with the next rewrite), and numbers outside 0..1023 are kept as they are, since they

@@ -1,7 +1,9 @@
 #include "ViewForm.h"
 
+#include "Dialogs.h"
 #include "Guard.h"
 #include "InstanceRegister.h"
+#include "RunError.h"
 #include "TransparentForm.h"
 #include "TrayIcon.h"
 #include "ViewGridDelegate.h"
@@ -166,12 +168,22 @@ void TfrmView::FormHide() {
 void TfrmView::registerInstance() {
     InstanceRegister instances(registerFile());
     m_viewerId = instances.addNewInstanceId();
+    // The viewer runs on without an entry.
+    if (!m_viewerId)
+        reportRegisterFailure(instances);
+}
+
+void TfrmView::reportRegisterFailure(const InstanceRegister& instances) {
+    if (!instances.lastError().isEmpty())
+        Dialogs::generalError(RunError::io(registerFile(), instances.lastError()).text());
 }
 
 void TfrmView::leaveRegister() {
     if (!m_viewerId)
         return;
     // Once out, the number may be drawn by another viewer: never take it out a second time.
-    InstanceRegister(registerFile()).RemoveInstanceId(*m_viewerId);
+    InstanceRegister instances(registerFile());
+    if (!instances.RemoveInstanceId(*m_viewerId))
+        reportRegisterFailure(instances);
     m_viewerId.reset();
 }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+class InstanceRegister;
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -151,6 +152,8 @@ private:
 
     void registerInstance();
     void leaveRegister();
+    // A register that could not be read or written is reported in the general error box.
+    void reportRegisterFailure(const InstanceRegister& instances);
     void runCommandLine(const QStringList& arguments);
     void showInformation(const QString& text);
     void scanList(Kind kind, bool& first, bool& shown);

@@ -1,9 +1,9 @@
 #include "CalendarFile.h"
 
 #include "AtomicFile.h"
+#include "RegularFile.h"
 #include "RunError.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <cstring>
@@ -14,12 +14,13 @@ LoadResult load(const QString& path, DayTable& table) {
     const QFileInfo info(path);
     if (!info.exists() || info.isDir())
         return LoadResult::Missing;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+    const RegularFile::Read read =
+        RegularFile::read(path, qint64(DayTable::Capacity) * TDayRec::Size);
+    if (!read.opened)
         return LoadResult::NotOpenable;
-    const QByteArray content = file.read(qint64(DayTable::Capacity) * TDayRec::Size);
-    if (file.error() != QFile::NoError)
-        throw RunError::io(path, file.errorString());
+    if (!read.ok())
+        throw read.error(path);
+    const QByteArray& content = *read.bytes;
     const int count = int(content.size() / TDayRec::Size);
     for (int i = 0; i < count; ++i)
         std::memcpy(table[DayTable::First + i].data(), content.constData() + i * TDayRec::Size,

@@ -1,10 +1,9 @@
 #include "ContentFile.h"
 
 #include "CodePage.h"
+#include "RegularFile.h"
 #include "ReminderId.h"
 #include "RunError.h"
-
-#include <QFile>
 
 QString ContentFile::folder(Kind kind) {
     switch (kind) {
@@ -35,13 +34,12 @@ QString ContentFile::SplitField(const QString& line, int part) {
 }
 
 std::optional<QByteArray> ContentFile::readBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    RegularFile::Read read = RegularFile::read(path);
+    if (!read.opened)
         return std::nullopt;
-    QByteArray content = file.readAll();
-    if (file.error() != QFile::NoError)
-        throw RunError::io(path, file.errorString());
-    return content;
+    if (!read.ok())
+        throw read.error(path);
+    return std::move(read.bytes);
 }
 
 std::optional<QStringList> ContentFile::readLines(const QString& path) {

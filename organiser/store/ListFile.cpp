@@ -1,21 +1,20 @@
 #include "ListFile.h"
 
 #include "AtomicFile.h"
+#include "RegularFile.h"
 #include "RunError.h"
-
-#include <QFile>
 
 #include <cstring>
 
 namespace ListFile {
 
 int load(const QString& path, ReminderTable& table) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
-        throw RunError::io(path, file.errorString());
-    const QByteArray content = file.read(qint64(ReminderTable::Capacity) * TReminderRec::Size);
-    if (file.error() != QFile::NoError)
-        throw RunError::io(path, file.errorString());
+    // Read only: the start-up scan may read lists that it may not write.
+    const RegularFile::Read read =
+        RegularFile::read(path, qint64(ReminderTable::Capacity) * TReminderRec::Size);
+    if (!read.ok())
+        throw read.error(path);
+    const QByteArray& content = *read.bytes;
     const int count = int(content.size() / TReminderRec::Size);
     for (int i = 0; i < count; ++i)
         std::memcpy(table[i].data(), content.constData() + i * TReminderRec::Size,

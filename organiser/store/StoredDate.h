@@ -13,5 +13,6 @@ public:
     static QString text(const QDate& date);
 
     // The stored form first, then the given short date format; an invalid date when neither fits.
+    // A two-digit year of the short format is taken in the century that puts it nearest to today.
     static QDate parse(const QString& text, const QString& shortFormat);
 };

@@ -31,3 +31,27 @@ TEST_F(MissingCalendarTest, MissingNameDaysAreReportedAndNothingIsWritten) {
 }
 
 } // namespace
+
+namespace {
+
+class MissingTemplateTest : public DesktopTest {};
+
+// A start page whose template cannot be read: the box's OK asks for a close while the window is
+// still being made, which writes the lists and has no further effect: the window opens.
+TEST_F(MissingTemplateTest, TheWindowOpensAfterTheBox) {
+    const ReminderRecordBytes appointment(43, 2, "Fogorvos");
+    ASSERT_TRUE(folder().write(QStringLiteral("time.list"), appointment.bytes()));
+    ASSERT_TRUE(folder().remove(QStringLiteral("time/template")));
+
+    ProgramRun& organiser = startOrganiser();
+    const WindowId box = waitForBox(organiser);
+    ASSERT_NE(box, 0u) << organiser.describe().toStdString();
+    saveScreenshot(box, QStringLiteral("missing-template"));
+    ASSERT_TRUE(confirmBox(box));
+
+    const WindowId window = waitForMainWindow(organiser);
+    ASSERT_NE(window, 0u) << organiser.describe().toStdString();
+    EXPECT_EQ(folder().read(QStringLiteral("time.list")), appointment.withChecked(1).bytes());
+}
+
+} // namespace

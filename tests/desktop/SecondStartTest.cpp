@@ -1,6 +1,8 @@
 #include "DesktopTest.h"
 #include "Polling.h"
 
+#include <QTemporaryDir>
+
 namespace {
 
 class SecondStartTest : public DesktopTest {
@@ -67,6 +69,28 @@ TEST_F(SecondStartTest, RaisesTheWindowFromBehindAnother) {
         << "the window is still behind the other one";
     EXPECT_TRUE(desktop().isViewable(window));
     saveScreenshot(window, QStringLiteral("raised-by-second-start"));
+}
+
+} // namespace
+
+namespace {
+
+// Another copy of the program, in another folder: the user still means the organiser that runs.
+TEST_F(SecondStartTest, ACopyFromAnotherFolderBringsTheRunningOneForward) {
+    ProgramRun& first = startOrganiser();
+    const WindowId window = waitForMainWindow(first);
+    ASSERT_NE(window, 0u) << first.describe().toStdString();
+    ASSERT_TRUE(desktop().minimise(window));
+    ASSERT_TRUE(waitUntilGone(window));
+
+    QTemporaryDir otherPlace;
+    const ProgramFolder copy(otherPlace.filePath(QStringLiteral("Masik")));
+    ProgramRun second(copy.program(), {}, environment());
+    ASSERT_TRUE(second.waitForExit(Polling::StepTimeout)) << second.describe().toStdString();
+    EXPECT_TRUE(
+        Polling::waitUntil([&] { return desktop().isViewable(window); }, Polling::StepTimeout))
+        << "the running organiser did not come forward";
+    EXPECT_EQ(mainWindows(), QList<WindowId>{window});
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "InstanceRegister.h"
 
 #include "AtomicFile.h"
+#include "RegularFile.h"
 #include "TempFolder.h"
 
 #include <QDir>
@@ -8,8 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <set>
@@ -297,4 +300,21 @@ TEST_F(InstanceRegisterTest, AFolderInThePlaceOfTheRegisterIsNoRegister) {
     EXPECT_FALSE(reg.RemoveInstanceId(1));
     EXPECT_EQ(reg.addNewInstanceId(), std::nullopt);
     EXPECT_TRUE(QFileInfo(path()).isDir());
+}
+
+// A register that cannot be read is no empty one: writing it anew would drop the other viewers.
+// A pipe in its place is refused at once, like a folder.
+TEST_F(InstanceRegisterTest, AFailedReadChangesNothingAndAPipeHoldsNoViewer) {
+    store(entryBytes({1, 2}));
+    RegularFile::setReadFaultForTesting([](const QString&) { return EIO; });
+    InstanceRegister reg = make();
+    EXPECT_FALSE(reg.AddInstanceId(3));
+    EXPECT_EQ(reg.addNewInstanceId(), std::nullopt);
+    RegularFile::setReadFaultForTesting({});
+    EXPECT_EQ(bytes(), entryBytes({1, 2}));
+
+    ASSERT_TRUE(QFile::remove(path()));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path()), 0600), 0);
+    EXPECT_EQ(reg.addNewInstanceId(), std::nullopt);
+    EXPECT_FALSE(QFileInfo(path()).isFile());
 }

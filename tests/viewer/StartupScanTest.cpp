@@ -136,7 +136,7 @@ TEST_F(StartupScanTest, AMissingListFileIsReportedAndTheLaterListsAreNotRead) {
     ASSERT_TRUE(scan());
     ASSERT_EQ(boxes.size(), 1);
     EXPECT_EQ(boxes[0].kind, Dialogs::Kind::Error);
-    EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("time.list")));
+    EXPECT_EQ(boxes[0].text, QStringLiteral("File not found."));
     EXPECT_TRUE(starts.isEmpty());
     EXPECT_EQ(registered(), QList<qint32>({*window->ViewerId()})) << "the viewer stays registered";
 }
@@ -161,4 +161,19 @@ TEST_F(StartupScanTest, TheInformationBoxAfterAScanEndsOnlyThisViewer) {
     EXPECT_FALSE(create({QStringLiteral("-S"), QStringLiteral("-L")}));
     EXPECT_EQ(startedContents(), QStringList({"time/2"}));
     EXPECT_EQ(registered(), QList<qint32>());
+}
+
+// Dates kept in a short format with a two-digit year mean this century's years, not the 1900s.
+TEST_F(StartupScanTest, TwoDigitYearsOfTheShortFormatAreReadInTheNearestCentury) {
+    RegionalFormats::setForTesting(
+        RegionalFormats::Formats{QStringLiteral("yy.MM.dd."), QStringLiteral("H:mm:ss")});
+    folder.write(QStringLiteral("time.list"),
+                 reminder(1, 1, "Ma", "26.03.14.", "26.03.14.") +
+                     reminder(2, 1, "Tavaly", "25.03.01.", "25.03.31.") +
+                     reminder(3, 1, "Sok napos", "99.12.31.", "30.01.01."));
+    folder.write(QStringLiteral("time/1"), Table);
+    ASSERT_TRUE(scan());
+    EXPECT_EQ(window->CurrentFile(), folder.file(QStringLiteral("time/1")));
+    EXPECT_EQ(startedContents(), QStringList({"time/3"}));
+    EXPECT_TRUE(boxes.isEmpty());
 }

@@ -113,13 +113,15 @@ TEST_F(ViewFormStartTest, EveryViewerDrawsANumberNoOtherHolds) {
     EXPECT_EQ(registered().size(), 1024);
 }
 
-TEST_F(ViewFormStartTest, ARegisterThatCannotBeWrittenDoesNotStopTheViewer) {
+TEST_F(ViewFormStartTest, ARegisterThatCannotBeWrittenIsReportedAndTheViewerRunsOn) {
     failWritesOf(QStringLiteral("pl.data"));
     folder.write(QStringLiteral("time/5"), Table);
     ASSERT_TRUE(create({QStringLiteral("-D"), QStringLiteral("time/5")}));
     EXPECT_EQ(window->ViewerId(), std::nullopt);
     EXPECT_EQ(cell(1, 1), QStringLiteral("Reggeli"));
-    EXPECT_TRUE(boxes.isEmpty());
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].kind, Dialogs::Kind::Error);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("Disk full."));
 }
 
 TEST_F(ViewFormStartTest, TheWindowTakesTheIconOfItsTrayIcon) {

@@ -1,0 +1,95 @@
+#include "RegularFile.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::function<int(const QString&)>& readFault() {
+    static std::function<int(const QString&)> value;
+    return value;
+}
+
+RegularFile::Read failed(int errorNumber, bool opened = false) {
+    return {std::nullopt, RunError::causeOf(errorNumber), qt_error_string(errorNumber), opened};
+}
+
+RegularFile::Read notRegular() {
+    return {std::nullopt, IoCause::AccessDenied, RunError::notRegularReason()};
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd)
+        : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int fd() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+} // namespace
+
+void RegularFile::setReadFaultForTesting(std::function<int(const QString&)> errorFor) {
+    readFault() = std::move(errorFor);
+}
+
+RegularFile::Read RegularFile::read(const QString& path, qint64 limit) {
+    const QByteArray name = QFile::encodeName(path);
+    // Looked at before it is opened: opening a device may already act on it.
+    struct stat info;
+    if (::stat(name.constData(), &info) != 0)
+        return failed(errno);
+    if (!S_ISREG(info.st_mode))
+        return notRegular();
+    // Non-blocking, so that a pipe put in its place since cannot hold the open.
+    const Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.fd() < 0)
+        return failed(errno);
+    if (::fstat(file.fd(), &info) != 0)
+        return failed(errno);
+    if (!S_ISREG(info.st_mode))
+        return notRegular();
+    if (readFault()) {
+        if (const int errorNumber = readFault()(path))
+            return failed(errorNumber, true);
+    }
+
+    QByteArray bytes;
+    const qint64 wanted = limit < 0 ? std::numeric_limits<qint64>::max() : limit;
+    char buffer[65536];
+    while (bytes.size() < wanted) {
+        const qint64 chunk = std::min<qint64>(qint64(sizeof buffer), wanted - bytes.size());
+        const ssize_t got = ::read(file.fd(), buffer, size_t(chunk));
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return failed(errno, true);
+        }
+        if (got == 0)
+            break;
+        bytes.append(buffer, got);
+    }
+    return {bytes, IoCause::Other, {}, true};
+}
+
+bool RegularFile::replaceable(const QString& path, QString* reason) {
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode))
+        return true;
+    if (reason)
+        *reason = RunError::notRegularReason();
+    return false;
+}

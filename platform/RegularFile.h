@@ -1,0 +1,39 @@
+#pragma once
+
+#include "RunError.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+// The programs read and replace regular files only. A named pipe would hold a reader in open()
+// or read() for good, and a device or folder is no file of ours: anything but a regular file (a
+// link to one is followed) is refused as access denied, without waiting on it.
+class RegularFile {
+public:
+    struct Read {
+        std::optional<QByteArray> bytes; // the file's bytes, when it was read
+        IoCause cause = IoCause::Other;  // why not
+        QString reason;                  // the system's words for it
+        bool opened = false;             // false: it failed before a byte was read
+
+        bool ok() const { return bytes.has_value(); }
+        bool missing() const { return cause == IoCause::NotFound && !bytes; }
+        // The run-time error for a failed read.
+        RunError error(const QString& path) const { return RunError::io(path, cause, reason); }
+    };
+
+    // The whole file, or its first limit bytes. A read that fails part-way is a failure, never a
+    // shorter file.
+    static Read read(const QString& path, qint64 limit = -1);
+
+    // Whether a whole-file write may put a new file at the path: nothing is there, or a regular
+    // file (a link to one is followed). Otherwise the reason is set.
+    static bool replaceable(const QString& path, QString* reason = nullptr);
+
+    // Makes every read of a path that the predicate accepts fail with that error number after
+    // opening, as a failing disk would (EIO), so tests can check what a failed read does.
+    static void setReadFaultForTesting(std::function<int(const QString& path)> errorFor);
+};
