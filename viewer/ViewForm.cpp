@@ -1,5 +1,6 @@
 #include "ViewForm.h"
 
+#include "GridCellEditing.h"
 #include "Guard.h"
 #include "InstanceRegister.h"
 #include "TransparentForm.h"
@@ -84,6 +85,7 @@ void TfrmView::createGrid() {
     tZimpa->setSelectionBehavior(QAbstractItemView::SelectItems);
     tZimpa->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    GridCellEditing::install(tZimpa);
     QPalette colours = tZimpa->palette();
     colours.setColor(QPalette::Base, Qt::white);
     tZimpa->setPalette(colours);
