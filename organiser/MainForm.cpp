@@ -15,7 +15,6 @@
 
 #include <QCloseEvent>
 #include <QListWidget>
-#include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QTimer>

@@ -3,6 +3,7 @@
 #include "Kind.h"
 #include "MenuRules.h"
 #include "Tables.h"
+#include "WrapTabWidget.h"
 
 #include <QHash>
 #include <QLabel>
@@ -24,7 +25,6 @@ class QListWidget;
 class QMenu;
 class QMenuBar;
 class QStatusBar;
-class QTabWidget;
 class QTableWidget;
 class QTextEdit;
 class QToolButton;
@@ -159,7 +159,7 @@ public:
     QToolButton* ToolButton4 = nullptr;
     QLabel* tbNevnap = nullptr;
 
-    QTabWidget* PageControl = nullptr;
+    WrapTabWidget* PageControl = nullptr;
     QListWidget* clbIdopont = nullptr;
     QListWidget* clbFeladat = nullptr;
     QListWidget* clbFeljegyzes = nullptr;

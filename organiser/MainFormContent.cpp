@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QListWidget>
 #include <QScopedValueRollback>
-#include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QToolButton>

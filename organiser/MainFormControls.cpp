@@ -12,7 +12,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QToolBar>
@@ -21,7 +20,7 @@
 
 namespace {
 
-QListWidget* addPage(QTabWidget* pages, const char* pageName, const QString& caption,
+QListWidget* addPage(WrapTabWidget* pages, const char* pageName, const QString& caption,
                      const char* listName) {
     auto* list = new QListWidget;
     list->setObjectName(QLatin1String(listName));
@@ -54,7 +53,7 @@ void keepOwnLook(QWidget* widget) {
 } // namespace
 
 void TfrmMain::createPages() {
-    PageControl = new QTabWidget;
+    PageControl = new WrapTabWidget;
     PageControl->setObjectName(QStringLiteral("PageControl"));
     clbIdopont = addPage(PageControl, "TabSheet1", QStringLiteral("Időpontok"), "clbIdopont");
     clbFeladat = addPage(PageControl, "TabSheet2", QStringLiteral("Feladatok"), "clbFeladat");

@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QListWidget>
 #include <QScopedValueRollback>
-#include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
 
