@@ -106,6 +106,8 @@ bool TfrmMain::loadNoteContent(const QString& path) {
     if (!bytes)
         throw RunError::io(path, QStringLiteral("the file cannot be opened"));
     RichText::load(*bytes, *mZimpa->document());
+    // The loading left the caret, and the view with it, at the text's end.
+    mZimpa->moveCursor(QTextCursor::Start);
     return true;
 }
 
