@@ -4,6 +4,7 @@
 #include "ProgramPath.h"
 #include "SingleInstance.h"
 #include "Tables.h"
+#include "ToolkitTranslation.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zimpa"));
+    ToolkitTranslation::install(app);
 
     SingleInstance instance(QStringLiteral("Zimpa"));
     if (!instance.acquire()) {

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libgtest-dev
   xvfb xauth xdotool x11-utils openbox trayer fonts-dejavu-core libfaketime
 )
 

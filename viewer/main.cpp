@@ -2,6 +2,7 @@
 #include "Dialogs.h"
 #include "ProgramExit.h"
 #include "ProgramPath.h"
+#include "ToolkitTranslation.h"
 #include "ViewForm.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Viewer"));
+    ToolkitTranslation::install(app);
     // The window hides into the notification area and an alert may outlive it for a moment: the
     // program ends when the viewer window closes, and only then.
     QApplication::setQuitOnLastWindowClosed(false);
