@@ -14,7 +14,10 @@ class ViewerBoxTest : public DesktopTest,
 
 TEST_P(ViewerBoxTest, ABoxBeforeTheWindowFitsTheScreenInItsMiddle) {
     const auto& [name, arguments] = GetParam();
-    ProgramRun viewer(folder().file(QStringLiteral("Viewer")), arguments, environment());
+    // Started in the program folder, where it keeps its register.
+    const QStringList shell{QStringLiteral("-c"), QStringLiteral("cd \"$0\" && exec \"$@\""),
+                            folder().path(), folder().file(QStringLiteral("Viewer"))};
+    ProgramRun viewer(QStringLiteral("/bin/sh"), shell + arguments, environment());
     const WindowId box = waitForBox(viewer);
     ASSERT_NE(box, 0u) << viewer.describe().toStdString();
     EXPECT_FALSE(saveScreenshot(box, QLatin1String(name)).isEmpty());

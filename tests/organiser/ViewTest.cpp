@@ -189,6 +189,12 @@ TEST_F(ViewTest, HintsGoToTheFirstPanel) {
     EXPECT_EQ(window->statusPanelText(0), QStringLiteral("Új Zimpa..."));
     window->FileMenu->setActiveAction(window->mFile_Exit);
     EXPECT_EQ(window->statusPanelText(0), QStringLiteral("Kilépés"));
+    // A disabled item under the mouse is highlighted and shows its hint too.
+    ASSERT_FALSE(window->mFile_Save->isEnabled());
+    QTest::mouseMove(window->FileMenu,
+                     window->FileMenu->actionGeometry(window->mFile_Save).center());
+    EXPECT_EQ(window->FileMenu->activeAction(), window->mFile_Save);
+    EXPECT_EQ(window->statusPanelText(0), QStringLiteral("Változtatások mentése"));
     window->FileMenu->hide();
     // An item without a hint empties the panel.
     window->PopupMenu1->popup(window->mapToGlobal(QPoint(10, 10)));
