@@ -1,6 +1,7 @@
 #include "Dialogs.h"
 #include "MainForm.h"
 #include "ProgramExit.h"
+#include "ProgramIcon.h"
 #include "ProgramPath.h"
 #include "SingleInstance.h"
 #include "Tables.h"
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zimpa"));
     ToolkitTranslation::install(app);
+    QApplication::setWindowIcon(ProgramIcon::icon());
 
     SingleInstance instance(QStringLiteral("Zimpa"));
     if (!instance.acquire()) {

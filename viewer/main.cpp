@@ -1,6 +1,7 @@
 #include "AlertForm.h"
 #include "Dialogs.h"
 #include "ProgramExit.h"
+#include "ProgramIcon.h"
 #include "ProgramPath.h"
 #include "ToolkitTranslation.h"
 #include "ViewForm.h"
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Viewer"));
     ToolkitTranslation::install(app);
+    QApplication::setWindowIcon(ProgramIcon::icon());
     // The window hides into the notification area and an alert may outlive it for a moment: the
     // program ends when the viewer window closes, and only then.
     QApplication::setQuitOnLastWindowClosed(false);
