@@ -149,6 +149,8 @@ void TfrmMain::createControlBar() {
     tbNevnap = new QLabel;
     tbNevnap->setObjectName(QStringLiteral("tbNevnap"));
     tbNevnap->setAlignment(Qt::AlignCenter);
+    // Room around the text, which the band keeps whole (ControlBar).
+    tbNevnap->setMargin(4);
     tbNevnap->installEventFilter(this);
 
     ControlBar1->addBand(tbMenu, 0, ControlBar::GripWidth);
