@@ -2,6 +2,7 @@
 
 #include "WrapTabBar.h"
 
+#include <QKeyEvent>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -43,4 +44,22 @@ QWidget* WrapTabWidget::widget(int index) const {
 
 QString WrapTabWidget::tabText(int index) const {
     return m_tabs->tabText(index);
+}
+
+void WrapTabWidget::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() & Qt::ControlModifier) {
+        const int key = event->key();
+        int step = 0;
+        if (key == Qt::Key_PageDown ||
+            (key == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier)))
+            step = 1;
+        else if (key == Qt::Key_PageUp || key == Qt::Key_Backtab ||
+                 (key == Qt::Key_Tab && (event->modifiers() & Qt::ShiftModifier)))
+            step = -1;
+        if (step != 0 && count() > 1) {
+            setCurrentIndex((currentIndex() + step + count()) % count());
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }

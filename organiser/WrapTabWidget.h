@@ -26,6 +26,11 @@ signals:
     // The active page changed, by the user or by the program.
     void currentChanged(int index);
 
+protected:
+    // Ctrl+Tab and Ctrl+Page Down go to the next page, Ctrl+Shift+Tab and Ctrl+Page Up to the one
+    // before, from wherever the keyboard is on the pages, as in Qt's tab widget.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     WrapTabBar* m_tabs;
     QStackedWidget* m_pages;

@@ -146,3 +146,13 @@ TEST_F(LayoutTest, ResizingStretchesTheStripAndTheMessageColumn) {
     EXPECT_LE(window->tbNevnap->geometry().right(), window->ControlBar1->width());
     EXPECT_GT(window->tbMenu->geometry().right(), window->ControlBar1->width() - 4);
 }
+
+TEST_F(LayoutTest, CtrlTabInAPagesListGoesToTheNextPageAndBack) {
+    start(1);
+    showActive();
+    QTest::keyClick(window->clbIdopont, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(window->PageControl->currentIndex(), 1);
+    QTest::keyClick(window->clbFeladat, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(window->clbIdopont, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(window->PageControl->currentIndex(), 4);
+}
