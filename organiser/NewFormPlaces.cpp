@@ -58,6 +58,9 @@ void TfrmNew::placeControls() {
     for (QWidget* control :
          std::initializer_list<QWidget*>{StringGrid1, reMemo, clbNevnap, clbUnnep})
         control->setGeometry(content);
+    // The message column takes the grid's width, less the room the design leaves for the scroll
+    // bar.
+    StringGrid1->setColumnWidth(1, content.width() - StringGrid1->columnWidth(0) - 22);
 
     const int buttonHeight = std::max(ButtonHeight, metrics.height() + 8);
     int buttonWidth = ButtonWidth;
