@@ -101,11 +101,16 @@ void ControlBar::layoutBands() {
         int end = 0;
         for (Band* band : onRow) {
             band->left = std::max(band->left, end + GripWidth);
-            const int wanted = band->width > 0 ? band->width : band->widget->sizeHint().width();
-            const int room = std::max(width() - band->left - Margin, MinVisible);
+            // A band whose content would not fit right of its place stands further left, as far
+            // as the band before it allows, so that its text is not cut; its place is kept.
+            const int needed = band->widget->sizeHint().width();
+            const int left =
+                std::max(end + GripWidth, std::min(band->left, width() - Margin - needed));
+            const int wanted = band->width > 0 ? band->width : needed;
+            const int room = std::max(width() - left - Margin, MinVisible);
             const int bandWidth = std::min(wanted, room);
-            band->widget->setGeometry(band->left, top + Margin, bandWidth, height - 2 * Margin);
-            end = band->left + bandWidth + Margin;
+            band->widget->setGeometry(left, top + Margin, bandWidth, height - 2 * Margin);
+            end = left + bandWidth + Margin;
         }
         top += height;
     }

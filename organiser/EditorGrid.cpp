@@ -50,6 +50,10 @@ void EditorGrid::makeHeaderRow(QTableWidget* grid) {
         item->setFlags(flagsOf(0));
         item->setBackground(face);
     }
+    // As in any grid with a fixed header, the first row under it is current from the start: the
+    // commands on "the current row" have a row to act on before the user clicks one.
+    if (grid->rowCount() > 1 && grid->currentRow() < 1)
+        grid->setCurrentCell(1, 0);
     for (int row = 1; row < grid->rowCount(); ++row) {
         for (int column = 0; column < grid->columnCount(); ++column) {
             if (QTableWidgetItem* item = grid->item(row, column)) {

@@ -16,7 +16,6 @@
 #include <QCloseEvent>
 #include <QListWidget>
 #include <QScopedValueRollback>
-#include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QTimer>

@@ -5,6 +5,7 @@
 #include "MenuRules.h"
 #include "RuleRefresh.h"
 #include "Tables.h"
+#include "WrapTabWidget.h"
 
 #include <QHash>
 #include <QLabel>
@@ -26,7 +27,6 @@ class QListWidget;
 class QMenu;
 class QMenuBar;
 class QStatusBar;
-class QTabWidget;
 class QTableWidget;
 class QTextEdit;
 class QToolButton;
@@ -166,7 +166,7 @@ public:
     QToolButton* ToolButton4 = nullptr;
     QLabel* tbNevnap = nullptr;
 
-    QTabWidget* PageControl = nullptr;
+    WrapTabWidget* PageControl = nullptr;
     QListWidget* clbIdopont = nullptr;
     QListWidget* clbFeladat = nullptr;
     QListWidget* clbFeljegyzes = nullptr;

@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QListWidget>
 #include <QScopedValueRollback>
-#include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QToolButton>
@@ -114,6 +113,8 @@ bool TfrmMain::loadNoteContent(const QString& path) {
     if (!bytes)
         throw RunError::io(path, IoCause::AccessDenied);
     RichText::load(*bytes, *mZimpa->document());
+    // The loading left the caret, and the view with it, at the text's end.
+    mZimpa->moveCursor(QTextCursor::Start);
     return true;
 }
 

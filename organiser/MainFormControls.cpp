@@ -12,7 +12,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QToolBar>
@@ -21,7 +20,7 @@
 
 namespace {
 
-QListWidget* addPage(QTabWidget* pages, const char* pageName, const QString& caption,
+QListWidget* addPage(WrapTabWidget* pages, const char* pageName, const QString& caption,
                      const char* listName) {
     auto* list = new QListWidget;
     list->setObjectName(QLatin1String(listName));
@@ -51,10 +50,23 @@ void keepOwnLook(QWidget* widget) {
     widget->setPalette(palette);
 }
 
+// The hints' panel: as wide as designed while the bar has room, and the first to give it up, so
+// that the lock states and the clock keep their whole text.
+class HintPanel : public QLabel {
+public:
+    explicit HintPanel(int width)
+        : m_width(width) {}
+    QSize sizeHint() const override { return {m_width, QLabel::sizeHint().height()}; }
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+private:
+    int m_width;
+};
+
 } // namespace
 
 void TfrmMain::createPages() {
-    PageControl = new QTabWidget;
+    PageControl = new WrapTabWidget;
     PageControl->setObjectName(QStringLiteral("PageControl"));
     clbIdopont = addPage(PageControl, "TabSheet1", QStringLiteral("Időpontok"), "clbIdopont");
     clbFeladat = addPage(PageControl, "TabSheet2", QStringLiteral("Feladatok"), "clbFeladat");
@@ -137,6 +149,8 @@ void TfrmMain::createControlBar() {
     tbNevnap = new QLabel;
     tbNevnap->setObjectName(QStringLiteral("tbNevnap"));
     tbNevnap->setAlignment(Qt::AlignCenter);
+    // Room around the text, which the band keeps whole (ControlBar).
+    tbNevnap->setMargin(4);
     tbNevnap->installEventFilter(this);
 
     ControlBar1->addBand(tbMenu, 0, ControlBar::GripWidth);
@@ -152,14 +166,13 @@ void TfrmMain::createStatusBar() {
     const Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignHCenter,
                                         Qt::AlignLeft};
     for (int i = 0; i < 4; ++i) {
-        auto* panel = new QLabel;
+        QLabel* panel = i == 0 ? new HintPanel(widths[i]) : new QLabel;
         panel->setObjectName(QStringLiteral("StatusBar1_Panel%1").arg(i));
         panel->setAlignment(alignments[i] | Qt::AlignVCenter);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        // The last panel runs on to the bar's end, as the clock's text needs.
-        if (i < 3)
-            panel->setFixedWidth(widths[i]);
-        else
+        // The lock states and the clock keep room for their whole text in the window's font
+        // (setStatusPanelText); the clock's panel runs on to the bar's end.
+        if (i > 0)
             panel->setMinimumWidth(widths[i]);
         StatusBar1->addWidget(panel, i == 3 ? 1 : 0);
         m_statusPanels[i] = panel;

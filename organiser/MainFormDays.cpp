@@ -13,7 +13,6 @@
 
 #include <QAction>
 #include <QListWidget>
-#include <QTabWidget>
 #include <QTimer>
 
 namespace {

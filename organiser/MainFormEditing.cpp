@@ -6,13 +6,13 @@
 #include "Dialogs.h"
 #include "EditForm.h"
 #include "EditorGrid.h"
+#include "GridCellEditing.h"
 #include "Guard.h"
 
 #include <QAction>
 #include <QFile>
 #include <QListWidget>
 #include <QScopedValueRollback>
-#include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
 
@@ -22,6 +22,7 @@ void TfrmMain::createEditDialog() {
     // A double-click opens the row-edit dialog, never the cell's own editor.
     tZimpa->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed |
                             QAbstractItemView::SelectedClicked);
+    GridCellEditing::install(tZimpa);
     const auto edited = [this] {
         runGuarded([this] { tZimpaSetEditText(); });
     };

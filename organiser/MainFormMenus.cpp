@@ -12,7 +12,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QToolButton>
@@ -96,7 +95,7 @@ void TfrmMain::connectRules() {
     connect(tZimpa->model(), &QAbstractItemModel::rowsInserted, this, refresh);
     connect(tZimpa->model(), &QAbstractItemModel::rowsRemoved, this, refresh);
 
-    connect(PageControl, &QTabWidget::currentChanged, this, [this] {
+    connect(PageControl, &WrapTabWidget::currentChanged, this, [this] {
         if (!m_pageSwitchSilenced)
             runGuarded([this] { PageControlChange(); });
         m_ruleRefresh.request();

@@ -4,7 +4,6 @@
 #include "NewForm.h"
 
 #include <QComboBox>
-#include <QTabWidget>
 
 #include <exception>
 #include <memory>

@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QListWidget>
-#include <QTabWidget>
 
 namespace {
 

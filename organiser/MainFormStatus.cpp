@@ -9,6 +9,8 @@
 #include <QListWidget>
 #include <QStatusTipEvent>
 
+#include <algorithm>
+
 void TfrmMain::SetStatusText(const QString& text) {
     m_statusPanels[0]->setText(text);
 }
@@ -19,8 +21,16 @@ QString TfrmMain::statusPanelText(int panel) const {
 }
 
 void TfrmMain::setStatusPanelText(int panel, const QString& text) {
-    if (panel >= 0 && panel < int(m_statusPanels.size()))
-        m_statusPanels[panel]->setText(text);
+    if (panel < 0 || panel >= int(m_statusPanels.size()))
+        return;
+    QLabel* label = m_statusPanels[panel];
+    label->setText(text);
+    if (panel == 0)
+        return;
+    // The design's 50 pixels, or what the text needs in the window's font.
+    const int needed = label->fontMetrics().horizontalAdvance(text) + 2 * label->frameWidth() +
+                       label->fontMetrics().averageCharWidth() * 2;
+    label->setMinimumWidth(std::max(50, needed));
 }
 
 void TfrmMain::ApplicationEventsHint(const QString& hint) {

@@ -9,7 +9,6 @@
 #include "StartFailure.h"
 
 #include <QListWidget>
-#include <QTabWidget>
 
 void TfrmMain::mEdit_SubMenu1_ViewClick() {
     const int page = PageControl->currentIndex();

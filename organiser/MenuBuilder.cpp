@@ -2,6 +2,7 @@
 
 #include "Guard.h"
 #include "MainForm.h"
+#include "MenuHintStyle.h"
 #include "MenuImages.h"
 #include "MenuKeys.h"
 
@@ -77,6 +78,7 @@ void MenuBuilder::build(std::span<const MenuLine> table, QMenuBar* bar) {
             auto* menu = new QMenu(QString::fromUtf8(line.caption),
                                    parent ? static_cast<QWidget*>(parent) : &m_window);
             menu->setObjectName(name);
+            menu->setStyle(MenuHintStyle::instance());
             action = menu->menuAction();
             const QString hint = QString::fromUtf8(line.hint);
             action->setStatusTip(hint);

@@ -75,6 +75,7 @@ void TfrmNew::copyMainWindowFont() {
     if (m_main.font().pointSize() > 0)
         own.setPointSize(m_main.font().pointSize());
     setFont(own);
+    placeControls();
     const QColor colour = ColourNames::toQColor(m_main.fontColour());
     if (!colour.isValid())
         return;

@@ -111,6 +111,7 @@ private:
     void connectHandlers();
     void disconnectHandlers();
     void copyMainWindowFont();
+    void placeControls();
     void applyKind(int kind);
     void setDatesSilently(const QDate& start, const QDate& end);
     void showDatesInIdentifier();

@@ -12,7 +12,7 @@ PageSplitter::PageSplitter(QWidget* pages, QWidget* editor, QWidget* parent)
     setStretchFactor(1, 1);
     connect(this, &QSplitter::splitterMoved, this, [this] {
         if (!m_applying)
-            m_extent = sizes().value(0);
+            m_extents[slot()] = sizes().value(0);
     });
 }
 
@@ -26,7 +26,7 @@ bool PageSplitter::pagesBeside() const {
 }
 
 void PageSplitter::setExtent(int pixels) {
-    m_extent = std::max(pixels, 0);
+    m_extents[slot()] = std::max(pixels, 0);
     applyExtent();
 }
 
@@ -37,7 +37,8 @@ void PageSplitter::applyExtent() {
     if (!isVisible() || length <= 0)
         return;
     m_applying = true;
-    setSizes({std::min(m_extent, length), std::max(length - m_extent, 0)});
+    const int extent = m_extents[slot()];
+    setSizes({std::min(extent, length), std::max(length - extent, 0)});
     m_applying = false;
 }
 

@@ -12,12 +12,14 @@ class PageSplitter : public QSplitter {
 public:
     PageSplitter(QWidget* pages, QWidget* editor, QWidget* parent = nullptr);
 
-    // Beside: the pages left of the editor; otherwise above it. The extent stays as it is.
+    // Beside: the pages left of the editor; otherwise above it. The pages keep their width and
+    // their height: each layout comes back with the extent it had, never the other's.
     void setPagesBeside(bool beside);
     bool pagesBeside() const;
 
+    // The extent of the present layout.
     void setExtent(int pixels);
-    int extent() const { return m_extent; }
+    int extent() const { return m_extents[slot()]; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -25,7 +27,10 @@ protected:
 
 private:
     void applyExtent();
+    int slot() const { return orientation() == Qt::Horizontal ? 1 : 0; }
 
-    int m_extent = 152;
+    // The height above the editor (the design's), and the width beside it (what the settings
+    // give when none is stored).
+    int m_extents[2] = {152, 225};
     bool m_applying = false;
 };

@@ -2,10 +2,12 @@
 #include "MainForm.h"
 #include "ProgramArguments.h"
 #include "ProgramExit.h"
+#include "ProgramIcon.h"
 #include "ProgramPath.h"
 #include "SessionEnd.h"
 #include "SingleInstance.h"
 #include "Tables.h"
+#include "ToolkitTranslation.h"
 
 #include <QApplication>
 
@@ -16,6 +18,8 @@ int main(int argc, char* argv[]) {
     ProgramArguments arguments(argc, argv);
     QApplication app(arguments.toolkitArgc(), arguments.toolkitArgv());
     QApplication::setApplicationName(QStringLiteral("Zimpa"));
+    ToolkitTranslation::install(app);
+    QApplication::setWindowIcon(ProgramIcon::icon());
 
     SingleInstance instance(QStringLiteral("Zimpa"));
     if (!instance.acquire()) {

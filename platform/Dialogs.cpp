@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -45,6 +46,14 @@ public:
         static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n\r|\r"));
         auto* text = new QLabel(QString(box.text).replace(lineEnd, QStringLiteral("\n")));
         text->setTextFormat(Qt::PlainText);
+        // A text wider than most of the screen is wrapped to that width, so the box and its
+        // button stay on the screen.
+        const QRect room = screenOf(parent)->availableGeometry();
+        const int widest = room.width() * 2 / 3;
+        if (text->sizeHint().width() > widest) {
+            text->setWordWrap(true);
+            text->setFixedWidth(widest);
+        }
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
         auto* row = new QHBoxLayout;
@@ -54,6 +63,19 @@ public:
         layout->addLayout(row);
         layout->addWidget(buttons);
         layout->setSizeConstraint(QLayout::SetFixedSize);
+        // Over a window on the screen the box is centred on it; before there is one, in the
+        // screen's middle rather than wherever the window manager starts new windows.
+        if (!parent || !parent->isVisible()) {
+            adjustSize();
+            move(room.center() - rect().center());
+        }
+    }
+
+private:
+    static QScreen* screenOf(const QWidget* parent) {
+        if (parent && parent->isVisible() && parent->screen())
+            return parent->screen();
+        return QGuiApplication::primaryScreen();
     }
 };
 

@@ -65,6 +65,10 @@ std::optional<FontDialog::Choice> showDialog(const FontDialog::Choice& initial, 
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Mégse"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    // The embedded font part is a dialog of its own, which Escape would close alone: its answer
+    // is the whole dialog's.
+    QObject::connect(fonts, &QDialog::rejected, &dialog, &QDialog::reject);
+    QObject::connect(fonts, &QDialog::accepted, &dialog, &QDialog::accept);
 
     auto* colourRow = new QFormLayout;
     colourRow->addRow(QStringLiteral("Szín:"), colours);
@@ -73,9 +77,15 @@ std::optional<FontDialog::Choice> showDialog(const FontDialog::Choice& initial, 
     layout->addLayout(colourRow);
     layout->addWidget(buttons);
 
+    // The lists show an installed family in place of a stored name that is not installed; as
+    // long as the user keeps that family, the stored name is kept.
+    const QString shownFamily = fonts->currentFont().family();
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return FontDialog::Choice{fonts->currentFont(), colours->currentData().toUInt()};
+    QFont chosen = fonts->currentFont();
+    if (chosen.family() == shownFamily)
+        chosen.setFamily(initial.font.family());
+    return FontDialog::Choice{chosen, colours->currentData().toUInt()};
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ViewForm.h"
 
 #include "Dialogs.h"
+#include "GridCellEditing.h"
 #include "Guard.h"
 #include "InstanceRegister.h"
 #include "RunError.h"
@@ -86,6 +87,7 @@ void TfrmView::createGrid() {
     tZimpa->setSelectionBehavior(QAbstractItemView::SelectItems);
     tZimpa->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    GridCellEditing::install(tZimpa);
     QPalette colours = tZimpa->palette();
     colours.setColor(QPalette::Base, Qt::white);
     tZimpa->setPalette(colours);

@@ -165,6 +165,7 @@ private:
     void setCell(int row, int column, const QString& text);
     QString cell(int row, int column) const;
     void fixHeaderRow();
+    void refuseHeaderOfOneRow();
     void showHeaderRow();
     void commitEdit();
     void announce(const QString& time, const QString& message);

@@ -4,11 +4,13 @@
 #include "ContentFile.h"
 #include "Dialogs.h"
 #include "RichText.h"
+#include "RunError.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QTableWidget>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -60,6 +62,8 @@ void TfrmView::loadTable(const QString& path, const QString& file) {
             m_alarmTimes.arm(i, cell(i, 0));
         }
         m_filling = false;
+        if (lines->size() == 1)
+            refuseHeaderOfOneRow();
     }
     fixHeaderRow();
     if (!Timer1->isActive())
@@ -71,8 +75,20 @@ void TfrmView::loadNote(const QString& file) {
     mZimpa->setVisible(true);
     if (!QFileInfo::exists(file))
         return;
-    if (const std::optional<QByteArray> bytes = ContentFile::readBytes(file))
+    if (const std::optional<QByteArray> bytes = ContentFile::readBytes(file)) {
         RichText::load(*bytes, *mZimpa->document());
+        // The loading left the caret, and the view with it, at the text's end.
+        mZimpa->moveCursor(QTextCursor::Start);
+    }
+}
+
+// A grid's one row cannot also be its fixed header: the row stays a row, the load ends with the
+// grid's error, and this load starts no clock.
+void TfrmView::refuseHeaderOfOneRow() {
+    m_headerFixed = false;
+    tZimpa->setRowHidden(0, false);
+    tZimpa->horizontalHeader()->hide();
+    throw RunError(QStringLiteral("Fixed row count must be less than row count"));
 }
 
 void TfrmView::clearGridCells() {

@@ -4,8 +4,10 @@
 #include "Guard.h"
 #include "ProgramArguments.h"
 #include "ProgramExit.h"
+#include "ProgramIcon.h"
 #include "ProgramPath.h"
 #include "SessionEnd.h"
+#include "ToolkitTranslation.h"
 #include "ViewForm.h"
 
 #include <QApplication>
@@ -15,6 +17,8 @@ int main(int argc, char* argv[]) {
     ProgramArguments arguments(argc, argv);
     QApplication app(arguments.toolkitArgc(), arguments.toolkitArgv());
     QApplication::setApplicationName(QStringLiteral("Viewer"));
+    ToolkitTranslation::install(app);
+    QApplication::setWindowIcon(ProgramIcon::icon());
     // The window hides into the notification area and an alert may outlive it for a moment: the
     // program ends when the viewer window closes, and only then.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -19,7 +19,7 @@ protected:
     // they did not come up in time.
     bool startBoth(const QProcessEnvironment& env, const DesktopDriver& driver) {
         folder().write(QStringLiteral("time.list"), appointment.bytes());
-        folder().write(QStringLiteral("time/61"), "Id\xF5|\xDCzenet\r\n");
+        folder().write(QStringLiteral("time/61"), "Id\xF5|\xDCzenet\r\n9:00|Fogorvos\r\n");
         folder().remove(QStringLiteral("Zimpa.ini"));
         folder().remove(QStringLiteral("pl.data"));
         organiser = std::make_unique<ProgramRun>(folder().program(), QStringList{}, env);

@@ -16,7 +16,7 @@ TEST_F(ToolkitOptionsTest, NeitherProgramObeysThem) {
     ASSERT_NE(window, 0u) << organiser.describe().toStdString();
     saveScreenshot(window, QStringLiteral("toolkit-options-ignored"));
 
-    ASSERT_TRUE(folder().write(QStringLiteral("time/9"), "Id\xF5|\xDCzenet\r\n"));
+    ASSERT_TRUE(folder().write(QStringLiteral("time/9"), "Id\xF5|\xDCzenet\r\n9:00|Fogorvos\r\n"));
     ProgramRun viewer(folder().file(QStringLiteral("Viewer")),
                       options + QStringList{QStringLiteral("-D"), folder().file("time/9")},
                       environment());

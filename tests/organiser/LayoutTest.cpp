@@ -21,7 +21,8 @@ TEST_F(LayoutTest, MenuCommandsSetTheAppointmentListsColumnsAlone) {
     start(3, 1, 1);
     for (const QListWidget* list : {window->clbIdopont, window->clbFeladat, window->clbFeljegyzes})
         EXPECT_EQ(TfrmMain::listColumns(list), 2);
-    const int extent = window->pageControlExtent();
+    const int height = 170;
+    window->setPageControlExtent(height);
 
     window->mView_AlignV->trigger();
     EXPECT_TRUE(window->isVerticalLayout());
@@ -29,19 +30,23 @@ TEST_F(LayoutTest, MenuCommandsSetTheAppointmentListsColumnsAlone) {
     EXPECT_EQ(TfrmMain::listColumns(window->clbIdopont), 1);
     EXPECT_EQ(TfrmMain::listColumns(window->clbFeladat), 2);
     EXPECT_EQ(TfrmMain::listColumns(window->clbFeljegyzes), 2);
-    EXPECT_EQ(window->pageControlExtent(), extent);
+    // The height above the editor does not become the width beside it.
+    EXPECT_NE(window->pageControlExtent(), height);
+    window->setPageControlExtent(height + 40);
 
     window->mView_AlignH->trigger();
     EXPECT_FALSE(window->isVerticalLayout());
     EXPECT_FALSE(window->Splitter1->pagesBeside());
     EXPECT_EQ(TfrmMain::listColumns(window->clbIdopont), 5);
     EXPECT_EQ(TfrmMain::listColumns(window->clbFeladat), 2);
-    EXPECT_EQ(window->pageControlExtent(), extent);
+    EXPECT_EQ(window->pageControlExtent(), height);
+    window->mView_AlignV->trigger();
+    EXPECT_EQ(window->pageControlExtent(), height + 40);
 }
 
-TEST_F(LayoutTest, SettingTheLayoutChecksItsItemAndKeepsColumnsAndExtent) {
+TEST_F(LayoutTest, SettingTheLayoutChecksItsItemAndKeepsColumnsAndExtents) {
     start(1);
-    window->setPageControlExtent(225);
+    window->setPageControlExtent(180);
     window->setVerticalLayout(true);
     EXPECT_TRUE(window->mView_AlignV->isChecked());
     EXPECT_FALSE(window->mView_AlignH->isChecked());
@@ -50,7 +55,7 @@ TEST_F(LayoutTest, SettingTheLayoutChecksItsItemAndKeepsColumnsAndExtent) {
     window->setVerticalLayout(false);
     EXPECT_TRUE(window->mView_AlignH->isChecked());
     EXPECT_FALSE(window->isVerticalLayout());
-    EXPECT_EQ(window->pageControlExtent(), 225);
+    EXPECT_EQ(window->pageControlExtent(), 180);
 }
 
 TEST_F(LayoutTest, TheExtentIsThePagesHeightOrWidthOnScreen) {
@@ -140,4 +145,14 @@ TEST_F(LayoutTest, ResizingStretchesTheStripAndTheMessageColumn) {
     EXPECT_GT(window->tbNevnap->geometry().right(), window->ControlBar1->width() - 4);
     EXPECT_LE(window->tbNevnap->geometry().right(), window->ControlBar1->width());
     EXPECT_GT(window->tbMenu->geometry().right(), window->ControlBar1->width() - 4);
+}
+
+TEST_F(LayoutTest, CtrlTabInAPagesListGoesToTheNextPageAndBack) {
+    start(1);
+    showActive();
+    QTest::keyClick(window->clbIdopont, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(window->PageControl->currentIndex(), 1);
+    QTest::keyClick(window->clbFeladat, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(window->clbIdopont, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(window->PageControl->currentIndex(), 4);
 }

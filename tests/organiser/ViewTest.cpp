@@ -189,6 +189,12 @@ TEST_F(ViewTest, HintsGoToTheFirstPanel) {
     EXPECT_EQ(window->statusPanelText(0), QStringLiteral("Új Zimpa..."));
     window->FileMenu->setActiveAction(window->mFile_Exit);
     EXPECT_EQ(window->statusPanelText(0), QStringLiteral("Kilépés"));
+    // A disabled item under the mouse is highlighted and shows its hint too.
+    ASSERT_FALSE(window->mFile_Save->isEnabled());
+    QTest::mouseMove(window->FileMenu,
+                     window->FileMenu->actionGeometry(window->mFile_Save).center());
+    EXPECT_EQ(window->FileMenu->activeAction(), window->mFile_Save);
+    EXPECT_EQ(window->statusPanelText(0), QStringLiteral("Változtatások mentése"));
     window->FileMenu->hide();
     // An item without a hint empties the panel.
     window->PopupMenu1->popup(window->mapToGlobal(QPoint(10, 10)));
@@ -220,4 +226,15 @@ TEST_F(ViewTest, StatusPanelsAsDesigned) {
     EXPECT_EQ(panels[3]->text(), QStringLiteral("2026.01.01 12:00:00"));
     window->SetStatusText(QStringLiteral("x"));
     EXPECT_EQ(panels[0]->text(), QStringLiteral("x"));
+
+    // In a large font the clock's whole text takes its room from the hints' panel.
+    QFont large = window->font();
+    large.setPointSize(14);
+    window->setFont(large);
+    const QString clock = QStringLiteral("2026. 12. 09. 12:12:30");
+    window->setStatusPanelText(3, clock);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    EXPECT_GE(panels[3]->contentsRect().width(), panels[3]->fontMetrics().horizontalAdvance(clock));
+    EXPECT_LT(panels[0]->width(), 300);
+    EXPECT_LE(panels[3]->geometry().right(), window->StatusBar1->width());
 }

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -161,12 +162,37 @@ TEST_F(ViewFormTableTest, AnEmptyFileKeepsTheRowsEmptiedAndTheirOldSlots) {
     EXPECT_EQ(window->tZimpa->horizontalHeaderItem(0)->text(), QString());
 }
 
-TEST_F(ViewFormTableTest, AFileOfOneLineIsAHeaderWithoutRowsAndStillStartsTheClock) {
+TEST_F(ViewFormTableTest, AFileOfOneLineCannotFixItsHeaderAndStartsNoClock) {
     show("Id\xF5pont|Eml\xE9keztet\xF5\r\n");
-    EXPECT_TRUE(boxes.isEmpty());
-    EXPECT_EQ(window->tZimpa->rowCount(), 1);
-    EXPECT_EQ(window->tZimpa->horizontalHeaderItem(0)->text(), QStringLiteral("Időpont"));
-    EXPECT_TRUE(window->Timer1->isActive());
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].kind, Dialogs::Kind::Error);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("Fixed row count must be less than row count."));
+    ASSERT_EQ(window->tZimpa->rowCount(), 1);
+    EXPECT_EQ(cell(0, 0), QStringLiteral("Időpont"));
+    EXPECT_FALSE(window->tZimpa->isRowHidden(0)) << "the one row stays a row";
+    EXPECT_FALSE(window->Timer1->isActive());
+}
+
+TEST_F(ViewFormTableTest, TheWholeGridAndANoteFollowTheStoredFontAndColour) {
+    folder.write(QStringLiteral("Zimpa.ini"),
+                 "[ViewForm]\r\nFontName=Courier\r\nFontSize=14\r\nFontColor=clRed\r\n");
+    show(Appointment);
+    const QHeaderView* header = window->tZimpa->horizontalHeader();
+    EXPECT_EQ(header->font().pointSize(), 14);
+    EXPECT_EQ(header->font().family(), window->tZimpa->font().family());
+    EXPECT_EQ(header->palette().color(QPalette::ButtonText), QColor(Qt::red));
+    EXPECT_EQ(window->tZimpa->palette().color(QPalette::Text), QColor(Qt::red));
+}
+
+TEST_F(ViewFormTableTest, ANoteOpensAtItsBeginning) {
+    QByteArray note;
+    for (int i = 1; i <= 200; ++i)
+        note += "Sor " + QByteArray::number(i) + "\r\n";
+    folder.write(QStringLiteral("memo/1001"), note);
+    ASSERT_TRUE(create({QStringLiteral("-D"), QStringLiteral("memo/1001")}));
+    window->show();
+    EXPECT_EQ(window->mZimpa->textCursor().position(), 0);
+    EXPECT_EQ(window->mZimpa->verticalScrollBar()->value(), 0);
 }
 
 TEST_F(ViewFormTableTest, ALongFileFillsTheTwoHundredFiftySixRowsOnly) {
@@ -208,7 +234,7 @@ TEST_F(ViewFormTableTest, ABackslashSeparatesFoldersToo) {
 
 TEST_F(ViewFormTableTest, TheKindFollowsTheWordsAnywhereInThePath) {
     QDir(folder.path()).mkpath(QStringLiteral("timetable/memo"));
-    folder.write(QStringLiteral("timetable/memo/5"), "9:00|Mondat\r\n");
+    folder.write(QStringLiteral("timetable/memo/5"), "Id|\r\n9:00|Mondat\r\n");
     folder.write(QStringLiteral("memo/Time"), "Egy jegyzet");
     ASSERT_TRUE(create({QStringLiteral("-D"), folder.file(QStringLiteral("timetable/memo/5"))}));
     EXPECT_TRUE(window->tZimpa->isVisibleTo(window.get()));

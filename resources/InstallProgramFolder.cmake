@@ -1,0 +1,63 @@
+# Run by `cmake --install`: lays the program folder down under the prefix, with the desktop
+# entries. The programs and what ships beside them (the help file, the picture) are replaced on
+# every install. The files the user's work changes (the lists, the calendars with the followed
+# days, the templates) are laid down only where missing, from what the build delivers, so that a
+# new install never takes the user's reminders away. The settings, the viewers' register and the
+# reminders' content files that a run left in the build's folder are never installed.
+#
+# Set by the caller: ZIMPA_DIST_DIR, ZIMPA_CALENDAR_DIR, ZIMPA_TEMPLATE_DIR, ZIMPA_ENTRY_DIR,
+# ZIMPA_INSTALL_DIR (relative to the prefix).
+
+set(folder "${CMAKE_INSTALL_PREFIX}/${ZIMPA_INSTALL_DIR}")
+set(laid "$ENV{DESTDIR}${folder}")
+
+file(INSTALL DESTINATION "${folder}" TYPE PROGRAM FILES "${ZIMPA_DIST_DIR}/Zimpa"
+     "${ZIMPA_DIST_DIR}/Viewer")
+
+# Whatever else the build puts at the top of the program folder ships with the programs.
+file(GLOB shipped LIST_DIRECTORIES false "${ZIMPA_DIST_DIR}/*")
+list(FILTER shipped EXCLUDE REGEX "/(Zimpa|Viewer|Zimpa\\.ini|pl\\.data|[^/]*\\.list|[^/]*\\.data)$")
+if(shipped)
+  file(INSTALL DESTINATION "${folder}" TYPE FILE FILES ${shipped})
+endif()
+file(GLOB folders LIST_DIRECTORIES true "${ZIMPA_DIST_DIR}/*")
+foreach(shipped_folder IN LISTS folders)
+  if(IS_DIRECTORY "${shipped_folder}" AND NOT shipped_folder MATCHES "/(time|task|memo)$")
+    file(INSTALL DESTINATION "${folder}" TYPE DIRECTORY FILES "${shipped_folder}")
+  endif()
+endforeach()
+
+function(deliver_once source name)
+  if(NOT EXISTS "${laid}/${name}")
+    get_filename_component(destination "${folder}/${name}" DIRECTORY)
+    get_filename_component(file_name "${name}" NAME)
+    file(INSTALL DESTINATION "${destination}" TYPE FILE FILES "${source}" RENAME "${file_name}")
+  else()
+    message(STATUS "Kept (the user's): ${laid}/${name}")
+  endif()
+endfunction()
+
+foreach(name nevnap unnep)
+  deliver_once("${ZIMPA_CALENDAR_DIR}/${name}.data" "${name}.data")
+endforeach()
+foreach(kind time task memo)
+  file(MAKE_DIRECTORY "${laid}/${kind}")
+  deliver_once("${ZIMPA_TEMPLATE_DIR}/${kind}.template" "${kind}/template")
+  if(NOT EXISTS "${laid}/${kind}.list")
+    file(TOUCH "${laid}/${kind}.list")
+    message(STATUS "Created: ${laid}/${kind}.list")
+  endif()
+endforeach()
+
+# The entries name the folder where it is once installed (without a staging DESTDIR).
+set(ZIMPA_FOLDER "${folder}")
+configure_file("${ZIMPA_ENTRY_DIR}/Zimpa.desktop.in" "${ZIMPA_DIST_DIR}/../desktop/Zimpa.desktop"
+               @ONLY)
+configure_file("${ZIMPA_ENTRY_DIR}/Zimpa-Viewer-autostart.desktop.in"
+               "${ZIMPA_DIST_DIR}/../desktop/Zimpa-Viewer-autostart.desktop" @ONLY)
+file(INSTALL DESTINATION "${CMAKE_INSTALL_PREFIX}/share/applications" TYPE FILE FILES
+     "${ZIMPA_DIST_DIR}/../desktop/Zimpa.desktop")
+# The start-up scan at log-in is the user's choice: its entry waits in the program folder until
+# it is copied into the autostart folder (see the README).
+file(INSTALL DESTINATION "${folder}" TYPE FILE FILES
+     "${ZIMPA_DIST_DIR}/../desktop/Zimpa-Viewer-autostart.desktop")

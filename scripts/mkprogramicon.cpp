@@ -1,0 +1,21 @@
+// Draws the programs' picture into a PNG file at build time, for the desktop entries:
+// mkprogramicon <file> <size>
+#include "ProgramIcon.h"
+
+#include <QString>
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char* argv[]) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: mkprogramicon <file> <size>\n");
+        return 2;
+    }
+    const int size = std::atoi(argv[2]);
+    if (size <= 0 || !ProgramIcon::image(size).save(QString::fromLocal8Bit(argv[1]), "PNG")) {
+        std::fprintf(stderr, "mkprogramicon: cannot write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
