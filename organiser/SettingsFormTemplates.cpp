@@ -24,14 +24,6 @@ namespace {
 
 constexpr std::uint8_t NoteKind = 2;
 
-// The lines of a plain text box: a line break at the very end starts no line of its own.
-QStringList boxLines(const QString& text) {
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
 } // namespace
 
 QString TfrmSettings::SplitField(const QString& line, int part) {
@@ -86,16 +78,17 @@ void TfrmSettings::SaveTemplate(std::uint8_t kind) {
         return;
     const QString path = ContentFile::templatePath(m_main.AppDir(), Kind(kind));
     if (kind == NoteKind) {
-        const QStringList lines = boxLines(mMemo_Template->toPlainText());
-        if (lines.isEmpty()) {
+        QString text = mMemo_Template->toPlainText();
+        // An empty box holds no line; a line break at the very end starts no line of its own.
+        if (text.isEmpty()) {
             if (QFile::exists(path) && !QFile::remove(path))
                 throw RunError::io(path, QStringLiteral("the file cannot be deleted"));
             return;
         }
-        QByteArray bytes;
-        for (const QString& line : lines)
-            bytes += CodePage::fromUnicode(line) + "\r\n";
-        const AtomicFile::Result written = AtomicFile::write(path, bytes);
+        if (text.endsWith(QLatin1Char('\n')))
+            text.chop(1);
+        const AtomicFile::Result written =
+            AtomicFile::write(path, ContentFile::plainNoteBytes(text));
         if (!written.ok)
             throw RunError::io(path, written.error);
         return;
