@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
@@ -49,6 +50,10 @@ void TfrmSettings::LoadTemplate(std::uint8_t kind) {
     const QString path = ContentFile::templatePath(m_main.AppDir(), Kind(kind));
     if (kind == NoteKind) {
         const std::optional<QByteArray> bytes = ContentFile::readBytes(path);
+        m_noteTemplateUnread = !bytes && QFileInfo::exists(path);
+        // One that is there but cannot be read is said so, rather than shown as an empty box.
+        if (m_noteTemplateUnread)
+            throw RunError::io(path, RunError::IoCause::AccessDenied, {});
         if (!bytes)
             return;
         QString text = CodePage::toUnicode(*bytes);
@@ -81,6 +86,10 @@ void TfrmSettings::SaveTemplate(std::uint8_t kind) {
         QString text = mMemo_Template->toPlainText();
         // An empty box holds no line; a line break at the very end starts no line of its own.
         if (text.isEmpty()) {
+            // A template that could not be read was never in the box: emptying it is no wish
+            // to delete it.
+            if (m_noteTemplateUnread)
+                return;
             if (QFile::exists(path) && !QFile::remove(path))
                 throw RunError::io(path, QStringLiteral("the file cannot be deleted"));
             return;
