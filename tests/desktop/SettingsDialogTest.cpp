@@ -2,6 +2,8 @@
 #include "Polling.h"
 #include "ReminderRecordBytes.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 const QString SettingsTitle = QStringLiteral("Zimpa V2.00 - Beállítások");
@@ -16,23 +18,9 @@ const QString Ini = QStringLiteral("Zimpa.ini");
 class SettingsDialogTest : public DesktopTest {
 protected:
     // A window of the run with exactly that title, once it is on screen; 0 when none came.
-    WindowId waitForWindow(ProgramRun& run, const QString& title) {
-        WindowId found = 0;
-        Polling::waitUntil(
-            [&] {
-                for (const WindowId window :
-                     desktop().findWindows(QStringLiteral("^Zimpa V2"), run.pid()))
-                    if (desktop().windowName(window) == title && desktop().isViewable(window))
-                        found = window;
-                return found != 0 || !run.isRunning();
-            },
-            Polling::StartTimeout);
-        return found;
-    }
-
-    // The keys named one after the other, blanks between them: "Tab Tab Down".
-    bool keys(const char* names) const {
-        return desktop().pressKeys(QString::fromLatin1(names).split(QLatin1Char(' ')));
+    WindowId waitForTitle(ProgramRun& run, const QString& title) {
+        return waitForWindow(run, QLatin1Char('^') + QRegularExpression::escape(title) +
+                                      QLatin1Char('$'));
     }
 
     // The organiser on screen with the settings dialog opened from its menu: "Beállítások",
@@ -41,7 +29,7 @@ protected:
         mainWindow = waitForMainWindow(organiser);
         if (!mainWindow || !waitUntilActive(mainWindow) || !keys("alt+b b"))
             return 0;
-        const WindowId dialog = waitForWindow(organiser, SettingsTitle);
+        const WindowId dialog = waitForTitle(organiser, SettingsTitle);
         return dialog && waitUntilActive(dialog) ? dialog : 0;
     }
 
@@ -127,7 +115,7 @@ TEST_F(SettingsDialogTest, TheAboutWindowAndTheHelpFromTheOrganisersMenu) {
 
     // "Segítség", its last item "Névjegy...".
     ASSERT_TRUE(keys("alt+s Up Return"));
-    const WindowId about = waitForWindow(organiser, AboutTitle);
+    const WindowId about = waitForTitle(organiser, AboutTitle);
     ASSERT_NE(about, 0u) << organiser.describe().toStdString();
     ASSERT_TRUE(waitUntilActive(about));
     saveScreenshot(about, QStringLiteral("about-organiser-1"));
@@ -139,7 +127,7 @@ TEST_F(SettingsDialogTest, TheAboutWindowAndTheHelpFromTheOrganisersMenu) {
     // Its first item: the help, at its contents, from the program folder.
     ASSERT_TRUE(waitUntilActive(mainWindow));
     ASSERT_TRUE(keys("alt+s Return"));
-    const WindowId help = waitForWindow(organiser, HelpTitle);
+    const WindowId help = waitForTitle(organiser, HelpTitle);
     ASSERT_NE(help, 0u) << organiser.describe().toStdString();
     saveScreenshot(help, QStringLiteral("help-contents"));
     closeOrganiser(organiser, mainWindow);
@@ -152,12 +140,12 @@ TEST_F(SettingsDialogTest, TheAboutWindowFromTheViewersMenu) {
                                 folder().path(),      folder().file(QStringLiteral("Viewer")),
                                 QStringLiteral("-D"), QStringLiteral("time/3001")};
     ProgramRun viewer(QStringLiteral("/bin/sh"), arguments, environment());
-    const WindowId window = waitForWindow(viewer, ViewerTitle);
+    const WindowId window = waitForTitle(viewer, ViewerTitle);
     ASSERT_NE(window, 0u) << viewer.describe().toStdString();
     ASSERT_TRUE(desktop().activate(window));
     // The pop-up menu by its key; from its end, "Bezár" and then "Névjegy".
     ASSERT_TRUE(keys("Menu Up Up Return"));
-    const WindowId about = waitForWindow(viewer, AboutTitle);
+    const WindowId about = waitForTitle(viewer, AboutTitle);
     ASSERT_NE(about, 0u) << viewer.describe().toStdString();
     saveScreenshot(about, QStringLiteral("about-viewer"));
     ASSERT_TRUE(desktop().activate(about));
