@@ -165,7 +165,6 @@ TEST_F(PrintTest, LongDayListGoesOnOverPagesEntryByEntry) {
     QStringList expected{QStringLiteral("Zimpa - Ünnepek listája"), QString()};
     for (int i = 0; i < window->lbUnnep->count(); ++i)
         expected.append(window->lbUnnep->item(i)->text());
-    EXPECT_EQ(expected.size(), 302);
     EXPECT_EQ(printedLines(), expected);
     EXPECT_GT(printed->pages.size(), 1);
 }
