@@ -145,4 +145,6 @@ private:
     // be on its way to a larger one ("1" of "15"), and what the user typed into those rows comes
     // back with them. Forgotten when a template is loaded.
     QHash<const QTableWidget*, QHash<int, QStringList>> m_droppedRows;
+    // The note template is there but could not be read into the box.
+    bool m_noteTemplateUnread = false;
 };

@@ -1,7 +1,6 @@
 #include "SettingsFormKeys.h"
 
 #include "IniFile.h"
-#include "MainSettings.h"
 
 namespace {
 
@@ -9,28 +8,52 @@ const QString General = QStringLiteral("General");
 const QString MainForm = QStringLiteral("MainForm");
 const QString ViewForm = QStringLiteral("ViewForm");
 
+// The thirteen keys in the dialog's order, which reading and writing both walk.
+template <typename Keys, typename Visit> void eachKey(Keys& keys, Visit visit) {
+    visit(MainForm, "tbFile", keys.tbFile);
+    visit(MainForm, "tbNevnap", keys.tbNevnap);
+    visit(MainForm, "Align", keys.Align);
+    visit(MainForm, "StayOnTop", keys.StayOnTop);
+    visit(ViewForm, "Transparent", keys.Transparent);
+    visit(General, "BackupTime", keys.BackupTime);
+    visit(MainForm, "Editor", keys.Editor);
+    visit(MainForm, "EnablePast", keys.EnablePast);
+    visit(MainForm, "FontName", keys.MainFontName);
+    visit(MainForm, "FontSize", keys.MainFontSize);
+    visit(ViewForm, "FontName", keys.ViewFontName);
+    visit(ViewForm, "FontSize", keys.ViewFontSize);
+    visit(General, "UpdateServer", keys.UpdateServer);
+}
+
+// Each value goes in holding its default.
+void readKey(const IniFile& ini, const QString& section, const char* key, bool& value) {
+    value = ini.ReadBool(section, QLatin1String(key), value);
+}
+void readKey(const IniFile& ini, const QString& section, const char* key, int& value) {
+    value = ini.ReadInteger(section, QLatin1String(key), value);
+}
+void readKey(const IniFile& ini, const QString& section, const char* key, QString& value) {
+    value = ini.ReadString(section, QLatin1String(key), value);
+}
+
+void writeKey(IniFile& ini, const QString& section, const char* key, bool value) {
+    ini.WriteBool(section, QLatin1String(key), value);
+}
+void writeKey(IniFile& ini, const QString& section, const char* key, int value) {
+    ini.WriteInteger(section, QLatin1String(key), value);
+}
+void writeKey(IniFile& ini, const QString& section, const char* key, const QString& value) {
+    ini.WriteString(section, QLatin1String(key), value);
+}
+
 } // namespace
 
 SettingsFormKeys SettingsFormKeys::read(const QString& path) {
     const IniFile ini(path);
-    const SettingsFormKeys defaults;
     SettingsFormKeys keys;
-    keys.tbFile = ini.ReadBool(MainForm, QStringLiteral("tbFile"), defaults.tbFile);
-    keys.tbNevnap = ini.ReadBool(MainForm, QStringLiteral("tbNevnap"), defaults.tbNevnap);
-    keys.Align = ini.ReadBool(MainForm, QStringLiteral("Align"), defaults.Align);
-    keys.StayOnTop = ini.ReadBool(MainForm, QStringLiteral("StayOnTop"), defaults.StayOnTop);
-    keys.Transparent =
-        ini.ReadInteger(ViewForm, QStringLiteral("Transparent"), defaults.Transparent);
-    keys.BackupTime = ini.ReadInteger(General, QStringLiteral("BackupTime"), defaults.BackupTime);
-    keys.Editor = ini.ReadBool(MainForm, QStringLiteral("Editor"), defaults.Editor);
-    keys.EnablePast = ini.ReadBool(MainForm, QStringLiteral("EnablePast"), defaults.EnablePast);
-    keys.MainFontName = ini.ReadString(MainForm, QStringLiteral("FontName"), defaults.MainFontName);
-    keys.MainFontSize =
-        ini.ReadInteger(MainForm, QStringLiteral("FontSize"), defaults.MainFontSize);
-    keys.ViewFontName = ini.ReadString(ViewForm, QStringLiteral("FontName"), defaults.ViewFontName);
-    keys.ViewFontSize =
-        ini.ReadInteger(ViewForm, QStringLiteral("FontSize"), defaults.ViewFontSize);
-    keys.UpdateServer = ini.ReadString(General, QStringLiteral("UpdateServer"), DefaultHomePage);
+    eachKey(keys, [&ini](const QString& section, const char* key, auto& value) {
+        readKey(ini, section, key, value);
+    });
     return keys;
 }
 
@@ -39,18 +62,8 @@ void SettingsFormKeys::write(const QString& path) const {
     // same moment loses none of its keys and none of these.
     IniFile ini(path);
     ini.BeginBatch();
-    ini.WriteBool(MainForm, QStringLiteral("tbFile"), tbFile);
-    ini.WriteBool(MainForm, QStringLiteral("tbNevnap"), tbNevnap);
-    ini.WriteBool(MainForm, QStringLiteral("Align"), Align);
-    ini.WriteBool(MainForm, QStringLiteral("StayOnTop"), StayOnTop);
-    ini.WriteInteger(ViewForm, QStringLiteral("Transparent"), Transparent);
-    ini.WriteInteger(General, QStringLiteral("BackupTime"), BackupTime);
-    ini.WriteBool(MainForm, QStringLiteral("Editor"), Editor);
-    ini.WriteBool(MainForm, QStringLiteral("EnablePast"), EnablePast);
-    ini.WriteString(MainForm, QStringLiteral("FontName"), MainFontName);
-    ini.WriteInteger(MainForm, QStringLiteral("FontSize"), MainFontSize);
-    ini.WriteString(ViewForm, QStringLiteral("FontName"), ViewFontName);
-    ini.WriteInteger(ViewForm, QStringLiteral("FontSize"), ViewFontSize);
-    ini.WriteString(General, QStringLiteral("UpdateServer"), UpdateServer);
+    eachKey(*this, [&ini](const QString& section, const char* key, const auto& value) {
+        writeKey(ini, section, key, value);
+    });
     ini.CommitBatch();
 }

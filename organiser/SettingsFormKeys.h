@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MainSettings.h"
+
 #include <QString>
 
 // The thirteen keys of the settings file that the settings dialog shows and writes, across the
@@ -17,10 +19,9 @@ struct SettingsFormKeys {
     int MainFontSize = 10;
     QString ViewFontName = QStringLiteral("Arial");
     int ViewFontSize = 10;
-    QString UpdateServer;
+    QString UpdateServer = DefaultHomePage; // the program's home page
 
-    // Missing or unreadable keys give the defaults above; the update server's is the program's
-    // home page.
+    // Missing or unreadable keys give the defaults above.
     static SettingsFormKeys read(const QString& path);
 
     // All thirteen, in the dialog's order, changed or not, in one write of the file. A file that

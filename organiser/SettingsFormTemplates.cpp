@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
@@ -23,14 +24,6 @@
 namespace {
 
 constexpr std::uint8_t NoteKind = 2;
-
-// The lines of a plain text box: a line break at the very end starts no line of its own.
-QStringList boxLines(const QString& text) {
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
 
 } // namespace
 
@@ -57,6 +50,10 @@ void TfrmSettings::LoadTemplate(std::uint8_t kind) {
     const QString path = ContentFile::templatePath(m_main.AppDir(), Kind(kind));
     if (kind == NoteKind) {
         const std::optional<QByteArray> bytes = ContentFile::readBytes(path);
+        m_noteTemplateUnread = !bytes && QFileInfo::exists(path);
+        // One that is there but cannot be read is said so, rather than shown as an empty box.
+        if (m_noteTemplateUnread)
+            throw RunError::io(path, IoCause::AccessDenied, {});
         if (!bytes)
             return;
         QString text = CodePage::toUnicode(*bytes);
@@ -86,16 +83,21 @@ void TfrmSettings::SaveTemplate(std::uint8_t kind) {
         return;
     const QString path = ContentFile::templatePath(m_main.AppDir(), Kind(kind));
     if (kind == NoteKind) {
-        const QStringList lines = boxLines(mMemo_Template->toPlainText());
-        if (lines.isEmpty()) {
+        QString text = mMemo_Template->toPlainText();
+        // An empty box holds no line; a line break at the very end starts no line of its own.
+        if (text.isEmpty()) {
+            // A template that could not be read was never in the box: emptying it is no wish
+            // to delete it.
+            if (m_noteTemplateUnread)
+                return;
             if (QFile::exists(path) && !QFile::remove(path))
                 throw RunError::io(path, QStringLiteral("the file cannot be deleted"));
             return;
         }
-        QByteArray bytes;
-        for (const QString& line : lines)
-            bytes += CodePage::fromUnicode(line) + "\r\n";
-        const AtomicFile::Result written = AtomicFile::write(path, bytes);
+        if (text.endsWith(QLatin1Char('\n')))
+            text.chop(1);
+        const AtomicFile::Result written =
+            AtomicFile::write(path, ContentFile::plainNoteBytes(text));
         if (!written.ok)
             throw RunError::io(path, written.error);
         return;

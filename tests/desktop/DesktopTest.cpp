@@ -125,6 +125,24 @@ DesktopDriver::WindowId DesktopTest::waitForBox(ProgramRun& run) {
     return found;
 }
 
+DesktopDriver::WindowId DesktopTest::waitForWindow(ProgramRun& run, const QString& titlePattern) {
+    WindowId found = 0;
+    Polling::waitUntil(
+        [&] {
+            for (const WindowId window : desktop().findWindows(titlePattern, run.pid())) {
+                if (desktop().isViewable(window))
+                    found = window;
+            }
+            return found != 0 || !run.isRunning();
+        },
+        Polling::StartTimeout);
+    return found;
+}
+
+bool DesktopTest::keys(const QString& names) const {
+    return desktop().pressKeys(names.split(QLatin1Char(' ')));
+}
+
 QList<DesktopDriver::WindowId> DesktopTest::mainWindows() const {
     QList<WindowId> windows;
     for (const WindowId window : desktop().findWindows(MainWindowPattern)) {

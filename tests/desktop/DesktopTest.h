@@ -55,6 +55,9 @@ protected:
     WindowId waitForMainWindow(ProgramRun& run);
     // A message box of the run once it is on screen; 0 when none came in time.
     WindowId waitForBox(ProgramRun& run);
+    // A window of the run whose title matches the pattern, once it is on screen; 0 when none
+    // came in time.
+    WindowId waitForWindow(ProgramRun& run, const QString& titlePattern);
     // Every window on the display with the main window's title, of whatever process.
     QList<WindowId> mainWindows() const;
 
@@ -66,6 +69,8 @@ protected:
 
     bool waitUntilGone(WindowId window) const;
     bool waitUntilActive(WindowId window) const;
+    // Presses the keys named one after the other, blanks between them: "Tab Tab Down".
+    bool keys(const QString& names) const;
 
     // Keeps a picture of the window with its frame as a PNG file among the artefacts; returns
     // the file, empty when no picture could be taken.

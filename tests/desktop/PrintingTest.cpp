@@ -28,8 +28,6 @@ const QStringList PrintedLines{QStringLiteral("Zimpa - (Időpont: Fogorvos és f
 // Printing from the organiser to the print queues of the desktop it runs on.
 class PrintingTest : public DesktopTest {
 protected:
-    void keys(const QStringList& names) { ASSERT_TRUE(desktop().pressKeys(names)); }
-
     // The organiser started over one appointment, which is selected on the first page and, when
     // asked, loaded into the grid.
     void startWithAppointment(bool load) {
@@ -43,29 +41,15 @@ protected:
         ASSERT_TRUE(waitUntilActive(m_window));
         // The page tabs have the keyboard: the first page, then its list, and the line by its
         // first letter.
-        keys({QStringLiteral("Left"), QStringLiteral("Left"), QStringLiteral("Left"),
-              QStringLiteral("Left"), QStringLiteral("Tab"), QStringLiteral("f")});
-        if (load)
-            keys({QStringLiteral("Return")});
+        ASSERT_TRUE(keys(QStringLiteral("Left Left Left Left Tab f") + (load ? " Return" : "")));
     }
 
-    void choosePrint() { keys({QStringLiteral("alt+f"), QStringLiteral("n")}); }
+    void choosePrint() { ASSERT_TRUE(keys(QStringLiteral("alt+f n"))); }
 
     // Qt's print dialog, once it is on screen; its title is Qt's, in English or, with Qt's
     // Hungarian translation installed, in Hungarian.
     WindowId waitForPrintDialog() {
-        WindowId found = 0;
-        Polling::waitUntil(
-            [&] {
-                for (const WindowId window :
-                     desktop().findWindows(QStringLiteral("^(Print|Nyomtatás)$"), m_run->pid())) {
-                    if (desktop().isViewable(window))
-                        found = window;
-                }
-                return found != 0 || !m_run->isRunning();
-            },
-            Polling::StepTimeout);
-        return found;
+        return waitForWindow(*m_run, QStringLiteral("^(Print|Nyomtatás)$"));
     }
 
     ProgramRun* m_run = nullptr;
@@ -86,7 +70,7 @@ TEST_F(PrintingTest, AppointmentGoesToAPdfPrinterOfTheDesktop) {
     ASSERT_TRUE(desktop().activate(dialog));
     saveScreenshot(dialog, QStringLiteral("print-dialog"));
     // The desktop's default printer is chosen; Return prints.
-    keys({QStringLiteral("Return")});
+    ASSERT_TRUE(keys(QStringLiteral("Return")));
 
     const WindowId box = waitForBox(*m_run);
     ASSERT_NE(box, 0u) << m_run->describe().toStdString();

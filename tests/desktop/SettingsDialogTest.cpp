@@ -2,6 +2,8 @@
 #include "Polling.h"
 #include "ReminderRecordBytes.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 const QString SettingsTitle = QStringLiteral("Zimpa V2.00 - Beállítások");
@@ -16,23 +18,9 @@ const QString Ini = QStringLiteral("Zimpa.ini");
 class SettingsDialogTest : public DesktopTest {
 protected:
     // A window of the run with exactly that title, once it is on screen; 0 when none came.
-    WindowId waitForWindow(ProgramRun& run, const QString& title) {
-        WindowId found = 0;
-        Polling::waitUntil(
-            [&] {
-                for (const WindowId window :
-                     desktop().findWindows(QStringLiteral("^Zimpa V2"), run.pid()))
-                    if (desktop().windowName(window) == title && desktop().isViewable(window))
-                        found = window;
-                return found != 0 || !run.isRunning();
-            },
-            Polling::StartTimeout);
-        return found;
-    }
-
-    // The keys named one after the other, blanks between them: "Tab Tab Down".
-    bool keys(const char* names) const {
-        return desktop().pressKeys(QString::fromLatin1(names).split(QLatin1Char(' ')));
+    WindowId waitForTitle(ProgramRun& run, const QString& title) {
+        return waitForWindow(run, QLatin1Char('^') + QRegularExpression::escape(title) +
+                                      QLatin1Char('$'));
     }
 
     // The organiser on screen with the settings dialog opened from its menu: "Beállítások",
@@ -41,7 +29,7 @@ protected:
         mainWindow = waitForMainWindow(organiser);
         if (!mainWindow || !waitUntilActive(mainWindow) || !keys("alt+b b"))
             return 0;
-        const WindowId dialog = waitForWindow(organiser, SettingsTitle);
+        const WindowId dialog = waitForTitle(organiser, SettingsTitle);
         return dialog && waitUntilActive(dialog) ? dialog : 0;
     }
 
@@ -65,7 +53,7 @@ protected:
 
 } // namespace
 
-TEST_F(SettingsDialogTest, OkWritesTheDialogsKeysAndTheOrganisersCloseLeavesThem) {
+TEST_F(SettingsDialogTest, OkWritesTheDialogsKeysAndTemplateAndTheOrganisersCloseLeavesThem) {
     // The main window's own keys from an earlier run: the dialog's OK keeps them.
     ASSERT_TRUE(folder().write(Ini, "[MainForm]\r\nTop=80\r\nPageIndex=1\r\n"));
     ProgramRun& organiser = startOrganiser();
@@ -85,6 +73,10 @@ TEST_F(SettingsDialogTest, OkWritesTheDialogsKeysAndTheOrganisersCloseLeavesThem
     saveScreenshot(dialog, QStringLiteral("settings-3-organiser-font"));
     ASSERT_TRUE(keys("shift+Tab Right"));
     saveScreenshot(dialog, QStringLiteral("settings-4-organiser-templates"));
+    // "Feladat" picked in the templates' list, five rows typed; back to the inner tabs.
+    ASSERT_TRUE(keys("Tab Down Tab ctrl+a 5"));
+    saveScreenshot(dialog, QStringLiteral("settings-task-template"));
+    ASSERT_TRUE(keys("shift+Tab shift+Tab"));
 
     // The viewer's pages: the transparency four steps of ten up.
     ASSERT_TRUE(keys("shift+Tab Right Tab Tab"));
@@ -104,30 +96,15 @@ TEST_F(SettingsDialogTest, OkWritesTheDialogsKeysAndTheOrganisersCloseLeavesThem
         "[ViewForm]\r\nTransparent=40\r\nFontName=Arial\r\nFontSize=10\r\n"
         "[General]\r\nBackupTime=300\r\nUpdateServer=http://www.zimpa.hu\r\n";
     EXPECT_EQ(folder().read(Ini), written);
-    // The template shown at OK is written as it was.
+    // The task template shown at OK has exactly its five rows; the appointment template was
+    // written unchanged when the task's was picked.
+    EXPECT_EQ(folder().read(QStringLiteral("task/template")),
+              QByteArray("Hat\xE1rid\xF5|Feladat\r\n|\r\n|\r\n|\r\n|\r\n"));
     EXPECT_EQ(folder().read(QStringLiteral("time/template")),
               ProgramFolder::delivered(QStringLiteral("time/template")));
 
     closeOrganiser(organiser, mainWindow);
     EXPECT_EQ(folder().read(Ini), written);
-}
-
-TEST_F(SettingsDialogTest, TheTaskTemplateEditedToFiveRows) {
-    ProgramRun& organiser = startOrganiser();
-    WindowId mainWindow = 0;
-    const WindowId dialog = openSettings(organiser, mainWindow);
-    ASSERT_NE(dialog, 0u) << organiser.describe().toStdString();
-    // The templates' page, "Feladat" picked in its list, five rows typed.
-    ASSERT_TRUE(keys("Tab Right Right Right Tab Down Tab ctrl+a 5"));
-    saveScreenshot(dialog, QStringLiteral("settings-task-template"));
-    confirmSettings(organiser, dialog);
-
-    EXPECT_EQ(folder().read(QStringLiteral("task/template")),
-              QByteArray("Hat\xE1rid\xF5|Feladat\r\n|\r\n|\r\n|\r\n|\r\n"));
-    // The appointment template was written unchanged when the task's was picked.
-    EXPECT_EQ(folder().read(QStringLiteral("time/template")),
-              ProgramFolder::delivered(QStringLiteral("time/template")));
-    closeOrganiser(organiser, mainWindow);
 }
 
 TEST_F(SettingsDialogTest, TheAboutWindowAndTheHelpFromTheOrganisersMenu) {
@@ -138,7 +115,7 @@ TEST_F(SettingsDialogTest, TheAboutWindowAndTheHelpFromTheOrganisersMenu) {
 
     // "Segítség", its last item "Névjegy...".
     ASSERT_TRUE(keys("alt+s Up Return"));
-    const WindowId about = waitForWindow(organiser, AboutTitle);
+    const WindowId about = waitForTitle(organiser, AboutTitle);
     ASSERT_NE(about, 0u) << organiser.describe().toStdString();
     ASSERT_TRUE(waitUntilActive(about));
     saveScreenshot(about, QStringLiteral("about-organiser-1"));
@@ -150,7 +127,7 @@ TEST_F(SettingsDialogTest, TheAboutWindowAndTheHelpFromTheOrganisersMenu) {
     // Its first item: the help, at its contents, from the program folder.
     ASSERT_TRUE(waitUntilActive(mainWindow));
     ASSERT_TRUE(keys("alt+s Return"));
-    const WindowId help = waitForWindow(organiser, HelpTitle);
+    const WindowId help = waitForTitle(organiser, HelpTitle);
     ASSERT_NE(help, 0u) << organiser.describe().toStdString();
     saveScreenshot(help, QStringLiteral("help-contents"));
     closeOrganiser(organiser, mainWindow);
@@ -163,12 +140,12 @@ TEST_F(SettingsDialogTest, TheAboutWindowFromTheViewersMenu) {
                                 folder().path(),      folder().file(QStringLiteral("Viewer")),
                                 QStringLiteral("-D"), QStringLiteral("time/3001")};
     ProgramRun viewer(QStringLiteral("/bin/sh"), arguments, environment());
-    const WindowId window = waitForWindow(viewer, ViewerTitle);
+    const WindowId window = waitForTitle(viewer, ViewerTitle);
     ASSERT_NE(window, 0u) << viewer.describe().toStdString();
     ASSERT_TRUE(desktop().activate(window));
     // The pop-up menu by its key; from its end, "Bezár" and then "Névjegy".
     ASSERT_TRUE(keys("Menu Up Up Return"));
-    const WindowId about = waitForWindow(viewer, AboutTitle);
+    const WindowId about = waitForTitle(viewer, AboutTitle);
     ASSERT_NE(about, 0u) << viewer.describe().toStdString();
     saveScreenshot(about, QStringLiteral("about-viewer"));
     ASSERT_TRUE(desktop().activate(about));

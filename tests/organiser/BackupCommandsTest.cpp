@@ -32,13 +32,22 @@ protected:
         runGuarded([this] { window->mFile_Import_BackUpClick(); });
     }
 
+    // What the dialog was asked to show, in one line.
+    QString asked(int request) const {
+        const FileDialog::Request r = requests.value(request);
+        const QString mode = r.mode == FileDialog::Mode::Save ? "Save|" : "Open|";
+        return mode +
+               QStringList{r.title, r.filterName, r.filterPattern, r.defaultSuffix}.join('|') +
+               (r.confirmOverwrite ? "|asks" : "");
+    }
+
     QList<FileDialog::Request> requests;
     std::optional<QString> answer;
 };
 
 } // namespace
 
-TEST_F(BackupCommandsTest, ExportAsksForTheFileAndWritesTheTables) {
+TEST_F(BackupCommandsTest, ExportAsksForTheFileAndWritesTheTablesWholeOrNotAtAll) {
     // Two appointments behind one whose identifier 1 keeps it out of a backup, and a note.
     const QByteArray second = RecordBytes::reminder(1700000003, 0, "Fodr\xE1sz");
     const QByteArray note = RecordBytes::reminder(1700000009, 1, "Jegyzet");
@@ -48,14 +57,8 @@ TEST_F(BackupCommandsTest, ExportAsksForTheFileAndWritesTheTables) {
     folder.write(QStringLiteral("memo.list"), note);
     create();
     exportBackup(); // cancelled
-    ASSERT_EQ(requests.size(), 1);
-    const FileDialog::Request& asked = requests[0];
-    EXPECT_EQ(asked.mode, FileDialog::Mode::Save);
-    EXPECT_EQ(asked.title, QStringLiteral("Zimpa V2.00 - Exportálás"));
-    EXPECT_EQ(asked.filterName, QStringLiteral("Zimpa V2.00 biztonsági mentés"));
-    EXPECT_EQ(asked.filterPattern, QStringLiteral("*.zbck"));
-    EXPECT_EQ(asked.defaultSuffix, QStringLiteral("zbck"));
-    EXPECT_TRUE(asked.confirmOverwrite);
+    EXPECT_EQ(asked(0), QStringLiteral("Save|Zimpa V2.00 - Exportálás|Zimpa V2.00 biztonsági "
+                                       "mentés|*.zbck|zbck|asks"));
     EXPECT_TRUE(QDir(folder.path()).entryList({QStringLiteral("*.zbck")}).isEmpty());
 
     answer = folder.file(QStringLiteral("mentes.zbck"));
@@ -66,12 +69,9 @@ TEST_F(BackupCommandsTest, ExportAsksForTheFileAndWritesTheTables) {
     // The note's record right after the second appointment's, each without its padding.
     EXPECT_EQ(bytes.mid(66 + 97, 97), second.left(97));
     EXPECT_EQ(bytes.mid(66 + 194, 97), note.left(97));
-}
 
-TEST_F(BackupCommandsTest, FailedExportKeepsTheOldFileAndSaysDiskFull) {
-    start(1);
+    // A failed export keeps the file it was to replace and says why.
     folder.write(QStringLiteral("mentes.zbck"), "old backup");
-    answer = folder.file(QStringLiteral("mentes.zbck"));
     failWritesOf(QStringLiteral("mentes.zbck"));
     exportBackup();
     ASSERT_EQ(boxes.size(), 1);
@@ -83,12 +83,8 @@ TEST_F(BackupCommandsTest, FailedExportKeepsTheOldFileAndSaysDiskFull) {
 TEST_F(BackupCommandsTest, ImportShowsTheHeaderInAPlainBox) {
     start(1);
     importBackup(); // cancelled
-    ASSERT_EQ(requests.size(), 1);
-    EXPECT_EQ(requests[0].mode, FileDialog::Mode::Open);
-    EXPECT_EQ(requests[0].title, QStringLiteral("Zimpa V2.00 - Importálás"));
-    EXPECT_EQ(requests[0].filterName, QStringLiteral("Zimpa V2.00 biztonsági mentés"));
-    EXPECT_EQ(requests[0].filterPattern, QStringLiteral("*.zbck"));
-    EXPECT_TRUE(requests[0].defaultSuffix.isEmpty());
+    EXPECT_EQ(asked(0), QStringLiteral(
+                            "Open|Zimpa V2.00 - Importálás|Zimpa V2.00 biztonsági mentés|*.zbck|"));
     EXPECT_TRUE(boxes.isEmpty());
 
     answer = folder.file(QStringLiteral("mentes.zbck"));

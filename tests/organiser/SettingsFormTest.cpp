@@ -1,4 +1,5 @@
 #include "SettingsForm.h"
+#include "Guard.h"
 #include "MainFormFixture.h"
 #include "Shell.h"
 #include "SpinField.h"
@@ -22,6 +23,7 @@ namespace {
 const QString Ini = QStringLiteral("Zimpa.ini");
 const QString TimeTemplate = QStringLiteral("time/template");
 const QString TaskTemplate = QStringLiteral("task/template");
+const QString NoteTemplate = QStringLiteral("memo/template");
 
 // The settings dialog over a started main window, made as its menu item makes it; shown where a
 // test needs it to close.
@@ -62,7 +64,7 @@ protected:
 
 } // namespace
 
-TEST_F(SettingsFormTest, OkWithoutAChangeWritesAllThirteenDefaultsAndTheMainWindowThenWritesNone) {
+TEST_F(SettingsFormTest, OkWithoutAChangeWritesAllThirteenDefaultsAndTheShownTemplate) {
     TfrmSettings& d = open();
     EXPECT_TRUE(boxes.isEmpty());
     EXPECT_EQ(d.lbPercent->text(), QStringLiteral("0%"));
@@ -84,11 +86,7 @@ TEST_F(SettingsFormTest, OkWithoutAChangeWritesAllThirteenDefaultsAndTheMainWind
               QStringLiteral("A változtatások alkalmazásához újra kell indítani a programot."));
     EXPECT_EQ(folder.read(TimeTemplate), timeTemplate);
     EXPECT_EQ(d.result(), QDialog::Accepted);
-
-    // The organiser's close leaves the dialog's keys standing and adds none of its own.
-    const QByteArray written = folder.read(Ini);
-    ASSERT_TRUE(close());
-    EXPECT_EQ(folder.read(Ini), written);
+    EXPECT_FALSE(window->SaveSettingsOnClose());
 }
 
 TEST_F(SettingsFormTest, ValuesOutsideTheirRangeAreShownAndWrittenInsideIt) {
@@ -196,6 +194,16 @@ TEST_F(SettingsFormTest, TemplateFailuresAreReportedAndCloseTheDialogOnceItIsSho
     EXPECT_EQ(folder.read(TimeTemplate), timeTemplate);
     EXPECT_EQ(d.FTemplateType, 1);
     EXPECT_EQ(finished->size(), 1);
+
+    // A note template that is there but cannot be read is said so; the empty box then deletes
+    // nothing.
+    QFile::remove(folder.file(NoteTemplate));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(NoteTemplate));
+    runGuarded([this] { choose(2); });
+    ASSERT_EQ(boxes.size(), 3);
+    EXPECT_EQ(boxes[2].text, QStringLiteral("File access denied."));
+    runGuarded([this] { choose(0); });
+    EXPECT_EQ(boxes.size(), 3);
 }
 
 TEST_F(SettingsFormTest, TheUpdateButtonUsesTheServerTheOrganiserStartedWith) {

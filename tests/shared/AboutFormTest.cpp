@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -35,16 +36,6 @@ protected:
         QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
         QApplication::sendEvent(widget, &move);
-    }
-
-    static void click(QWidget* widget) {
-        const QPoint at(2, 2);
-        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-            QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton,
-                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                              Qt::NoModifier);
-            QApplication::sendEvent(widget, &event);
-        }
     }
 
     bool webUnderlined() const { return about->lbWeb_Url->font().underline(); }
@@ -89,9 +80,9 @@ TEST_F(AboutFormTest, LinksUnderlineUnderTheMouseUntilItReachesAFreeSurfaceAndOp
     EXPECT_FALSE(webUnderlined() || mailUnderlined());
 
     // A click opens what the link shows.
-    click(about->lbWeb_Url);
-    click(about->lbMail_Url);
-    click(about->lbAuthor);
+    for (QWidget* clicked :
+         std::initializer_list<QWidget*>{about->lbWeb_Url, about->lbMail_Url, about->lbAuthor})
+        QTest::mouseClick(clicked, Qt::LeftButton);
     EXPECT_EQ(opened, (QStringList{QStringLiteral("http://www.zimpa.hu"),
                                    QStringLiteral("mailto:info@zimpa.hu")}));
 }
