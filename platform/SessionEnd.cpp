@@ -27,9 +27,11 @@ void onSignal(int number) {
     errno = saved;
 }
 
+// Never destroyed: exit() runs the destructors of statics made after sayLastWords was registered
+// before it runs sayLastWords, and the words must still be whole then.
 std::function<void()>& lastWords() {
-    static std::function<void()> value;
-    return value;
+    static auto* const value = new std::function<void()>;
+    return *value;
 }
 
 void sayLastWords() {

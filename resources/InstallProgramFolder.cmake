@@ -14,9 +14,12 @@ set(laid "$ENV{DESTDIR}${folder}")
 file(INSTALL DESTINATION "${folder}" TYPE PROGRAM FILES "${ZIMPA_DIST_DIR}/Zimpa"
      "${ZIMPA_DIST_DIR}/Viewer")
 
-# Whatever else the build puts at the top of the program folder ships with the programs.
+# Whatever else the build puts at the top of the program folder ships with the programs; not the
+# side file that the settings' writers lock (a run leaves it there, and replacing it under a
+# running program would let two writers in at once).
 file(GLOB shipped LIST_DIRECTORIES false "${ZIMPA_DIST_DIR}/*")
-list(FILTER shipped EXCLUDE REGEX "/(Zimpa|Viewer|Zimpa\\.ini|pl\\.data|[^/]*\\.list|[^/]*\\.data)$")
+list(FILTER shipped EXCLUDE REGEX
+     "/(Zimpa|Viewer|Zimpa\\.ini|Zimpa\\.ini\\.lock|pl\\.data|[^/]*\\.list|[^/]*\\.data)$")
 if(shipped)
   file(INSTALL DESTINATION "${folder}" TYPE FILE FILES ${shipped})
 endif()

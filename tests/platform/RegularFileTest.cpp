@@ -56,6 +56,13 @@ TEST_F(RegularFileTest, ASettingsWriteWhoseReadFailsKeepsTheFileWhole) {
     };
     EXPECT_THROW(writeTop(ini), RunError);
     EXPECT_EQ(folder.read(QStringLiteral("real")), Settings);
+    // A window's keys written together read the file once, and that read fails them all alike.
+    EXPECT_THROW(
+        ProfileFile::writeStrings(
+            ini, {{QStringLiteral("MainForm"), QStringLiteral("Top"), QStringLiteral("7")},
+                  {QStringLiteral("ViewForm"), QStringLiteral("Left"), QStringLiteral("9")}}),
+        RunError);
+    EXPECT_EQ(folder.read(QStringLiteral("real")), Settings);
 
     EXPECT_EQ(ProfileFile::readString(pipe, QStringLiteral("MainForm"), QStringLiteral("Top"),
                                       QStringLiteral("50")),
