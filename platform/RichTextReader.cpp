@@ -2,14 +2,11 @@
 
 #include "RichTextCommon.h"
 #include "RtfByteDecoder.h"
+#include "RtfContent.h"
 #include "RtfVocabulary.h"
 
 #include <QColor>
-#include <QFont>
 #include <QList>
-#include <QMap>
-#include <QTextCursor>
-#include <QTextDocument>
 
 #include <algorithm>
 #include <optional>
@@ -21,40 +18,16 @@ namespace {
 
 constexpr int kMaxDepth = 100;
 
-enum class Destination { Text, Skip, FontTable, ColourTable };
+using CharState = RtfContent::CharState;
+using Paragraph = RtfContent::Paragraph;
+using Run = RtfContent::Run;
 
-// Character formatting as the stream sets it; -1 and 0 mean "not given".
-struct CharState {
-    int font = -1;      // \fN; -1: the \deffN font
-    int halfPoints = 0; // \fsN
-    int colour = -1;    // \cfN
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strike = false;
-    bool hidden = false;
-    bool operator==(const CharState&) const = default;
-};
+enum class Destination { Text, Skip, FontTable, ColourTable };
 
 struct GroupState {
     Destination destination = Destination::Text;
     CharState chars;
     int fallbackLength = 1; // \ucN
-};
-
-struct Run {
-    CharState format;
-    QString text;
-};
-
-struct Paragraph {
-    QList<Run> runs;
-    CharState mark; // the format of its paragraph mark: that of an empty line
-};
-
-struct FontEntry {
-    QString name;
-    int codePage = 0;
 };
 
 bool isLetter(char c) {
@@ -88,7 +61,7 @@ public:
     bool parse() {
         if (!m_in.startsWith("{\\rtf") || (m_in.size() > 5 && isLetter(m_in[5])))
             return false;
-        m_paragraphs.append(Paragraph());
+        m_content.paragraphs.append(Paragraph());
         while (m_pos < m_in.size()) {
             const auto byte = static_cast<unsigned char>(m_in[m_pos++]);
             switch (byte) {
@@ -121,29 +94,7 @@ public:
         return false; // the stream ended inside a group
     }
 
-    void fill(QTextDocument& document) const {
-        QList<Paragraph> paragraphs = m_paragraphs;
-        if (paragraphs.size() > 1 && paragraphs.last().runs.isEmpty())
-            paragraphs.removeLast(); // the document's final paragraph mark
-
-        // As QTextDocument::setPlainText: the undo history ends here.
-        const bool undo = document.isUndoRedoEnabled();
-        document.setUndoRedoEnabled(false);
-        document.clear();
-        QTextCursor cursor(&document);
-        cursor.beginEditBlock();
-        for (qsizetype i = 0; i < paragraphs.size(); ++i) {
-            const Paragraph& paragraph = paragraphs[i];
-            if (i == 0)
-                cursor.setBlockCharFormat(format(paragraph.mark));
-            else
-                cursor.insertBlock(QTextBlockFormat(), format(paragraph.mark));
-            for (const Run& run : paragraph.runs)
-                cursor.insertText(withPairedSurrogates(run.text), format(run.format));
-        }
-        cursor.endEditBlock();
-        document.setUndoRedoEnabled(undo);
-    }
+    const RtfContent& content() const { return m_content; }
 
 private:
     GroupState& group() { return m_groups.last(); }
@@ -326,7 +277,7 @@ private:
             if (parameter.value_or(0) > 0)
                 m_codePage = *parameter;
         } else if (word == "deff") {
-            m_defaultFont = parameter.value_or(0);
+            m_content.defaultFont = parameter.value_or(0);
         } else if (word == "plain") {
             chars = CharState();
         } else if (word == "f") {
@@ -360,7 +311,7 @@ private:
             break;
         case Destination::ColourTable:
             if (byte == ';') {
-                m_colours.append(m_colour);
+                m_content.colours.append(m_colour);
                 m_colour = QColor();
             }
             break;
@@ -390,7 +341,7 @@ private:
         }
         if (isDocumentMarker(ch))
             return;
-        QList<Run>& runs = m_paragraphs.last().runs;
+        QList<Run>& runs = m_content.paragraphs.last().runs;
         if (runs.isEmpty() || !(runs.last().format == state.chars))
             runs.append({state.chars, QString()});
         runs.last().text += ch;
@@ -400,60 +351,24 @@ private:
         const GroupState& state = group();
         if (state.destination != Destination::Text || state.chars.hidden)
             return;
-        m_paragraphs.last().mark = state.chars;
-        m_paragraphs.append(Paragraph{{}, state.chars});
+        m_content.paragraphs.last().mark = state.chars;
+        m_content.paragraphs.append(Paragraph{{}, state.chars});
     }
 
     // The entry ends at its ";" (or its group's end); text before any \fN names nothing.
     void commitFont() {
         if (m_fontNumber >= 0)
-            m_fonts.insert(m_fontNumber, {m_fontName.trimmed(), m_fontCodePage});
+            m_content.fonts.insert(m_fontNumber, {m_fontName.trimmed(), m_fontCodePage});
         m_fontNumber = -1;
         m_fontCodePage = 0;
         m_fontName.clear();
     }
 
-    int fontNumber(const CharState& chars) const {
-        return chars.font >= 0 ? chars.font : m_defaultFont;
-    }
-
     int textCodePage() const {
-        const auto it = m_fonts.constFind(fontNumber(group().chars));
-        if (it != m_fonts.cend() && it->codePage != 0)
+        const auto it = m_content.fonts.constFind(m_content.fontNumber(group().chars));
+        if (it != m_content.fonts.cend() && it->codePage != 0)
             return it->codePage;
         return m_codePage;
-    }
-
-    QTextCharFormat format(const CharState& chars) const {
-        QTextCharFormat format;
-        const auto font = m_fonts.constFind(fontNumber(chars));
-        if (font != m_fonts.cend() && !font->name.isEmpty())
-            format.setFontFamilies({font->name});
-        if (chars.halfPoints > 0)
-            format.setFontPointSize(chars.halfPoints / 2.0);
-        if (chars.bold)
-            format.setFontWeight(QFont::Bold);
-        if (chars.italic)
-            format.setFontItalic(true);
-        if (chars.underline)
-            format.setFontUnderline(true);
-        if (chars.strike)
-            format.setFontStrikeOut(true);
-        if (chars.colour >= 0 && chars.colour < m_colours.size() &&
-            m_colours[chars.colour].isValid())
-            format.setForeground(m_colours[chars.colour]);
-        return format;
-    }
-
-    // \u of a lone surrogate would leave half a character in the document.
-    static QString withPairedSurrogates(QString text) {
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-                ++i;
-            else if (text[i].isSurrogate())
-                text[i] = QChar::ReplacementCharacter;
-        }
-        return text;
     }
 
     QByteArrayView m_in;
@@ -463,9 +378,6 @@ private:
     RtfByteDecoder m_decoder;
 
     int m_codePage = kCodePage1250;
-    int m_defaultFont = 0;
-    QMap<int, FontEntry> m_fonts;
-    QList<QColor> m_colours;
 
     // The font table entry and the colour table entry being read.
     int m_fontNumber = -1;
@@ -473,7 +385,7 @@ private:
     QString m_fontName;
     QColor m_colour;
 
-    QList<Paragraph> m_paragraphs;
+    RtfContent m_content;
 };
 
 } // namespace
@@ -482,6 +394,6 @@ bool RichTextReader::read(QByteArrayView bytes, QTextDocument& document) {
     Reader reader(bytes);
     if (!reader.parse())
         return false;
-    reader.fill(document);
+    reader.content().fill(document);
     return true;
 }
