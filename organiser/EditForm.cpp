@@ -1,7 +1,7 @@
 #include "EditForm.h"
 
-#include "EditorGrid.h"
 #include "Guard.h"
+#include "ReminderGrid.h"
 #include "SpinField.h"
 
 #include <QEvent>
@@ -10,9 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 
-TfrmEdit::TfrmEdit(QWidget* mainWindow, QTableWidget* grid, std::function<void()> onEdited)
+TfrmEdit::TfrmEdit(QWidget* mainWindow, ReminderGrid* grid, std::function<void()> onEdited)
     : QDialog(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_mainWindow(mainWindow)
@@ -94,14 +93,14 @@ void TfrmEdit::editCurrentRow() {
     const int row = m_grid->currentRow();
     if (row < 1)
         return;
-    const QString time = EditorGrid::cell(m_grid, row, 0);
+    const QString time = m_grid->cell(row, 0);
     const qsizetype colon = time.lastIndexOf(QLatin1Char(':'));
     // Without a colon the fields keep what they showed last.
     if (colon >= 0) {
         seHour->setText(time.left(colon));
         seMin->setText(time.mid(colon + 1));
     }
-    edMsg->setText(EditorGrid::cell(m_grid, row, 1));
+    edMsg->setText(m_grid->cell(row, 1));
     edMsg->setFocus();
     exec();
 }
@@ -109,8 +108,8 @@ void TfrmEdit::editCurrentRow() {
 void TfrmEdit::btnOkClick() {
     const int row = m_grid->currentRow();
     if (row >= 1) {
-        EditorGrid::setCell(m_grid, row, 0, seHour->text() + QLatin1Char(':') + seMin->text());
-        EditorGrid::setCell(m_grid, row, 1, edMsg->text());
+        m_grid->setCell(row, 0, seHour->text() + QLatin1Char(':') + seMin->text());
+        m_grid->setCell(row, 1, edMsg->text());
     }
     m_onEdited();
     close();

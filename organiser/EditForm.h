@@ -1,11 +1,12 @@
 #pragma once
 
+#include "ReminderGrid.h"
+
 #include <QDialog>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
 class SpinField;
 
 // The row-edit dialog: one row of the main window's grid, its time as hour and minute and its
@@ -15,7 +16,7 @@ class TfrmEdit : public QDialog {
 
 public:
     // The dialog writes into the grid's current row; onEdited runs after it did.
-    TfrmEdit(QWidget* mainWindow, QTableWidget* grid, std::function<void()> onEdited);
+    TfrmEdit(QWidget* mainWindow, ReminderGrid* grid, std::function<void()> onEdited);
 
     // Fills the fields from the grid's current row and shows the dialog modally.
     void editCurrentRow();
@@ -41,6 +42,6 @@ private:
     void copyMainWindowFont();
 
     QWidget* m_mainWindow;
-    QTableWidget* m_grid;
+    ReminderGrid* m_grid;
     std::function<void()> m_onEdited;
 };

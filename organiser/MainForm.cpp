@@ -1,6 +1,7 @@
 #include "MainForm.h"
 
 #include "AlertForm.h"
+#include "ReminderGrid.h"
 
 #include "MainFormSettings.h"
 
@@ -16,7 +17,6 @@
 #include <QCloseEvent>
 #include <QListWidget>
 #include <QScopedValueRollback>
-#include <QTableWidget>
 #include <QTextEdit>
 #include <QTimer>
 

@@ -3,6 +3,7 @@
 #include "DayDates.h"
 #include "Kind.h"
 #include "MenuRules.h"
+#include "ReminderGrid.h"
 #include "RuleRefresh.h"
 #include "Tables.h"
 #include "WrapTabWidget.h"
@@ -27,7 +28,6 @@ class QListWidget;
 class QMenu;
 class QMenuBar;
 class QStatusBar;
-class QTableWidget;
 class QTextEdit;
 class QToolButton;
 class QWidget;
@@ -73,7 +73,7 @@ public:
     void EnableSave();
     void DisableSave();
     // Empties every row below the header; the row count stays.
-    static void ClearGridRows(QTableWidget* grid);
+    static void ClearGridRows(ReminderGrid* grid);
 
     // Deleting the reminder at an index of its list, with its content file.
     void DeleteIdopont(int index);
@@ -174,7 +174,7 @@ public:
     QListWidget* lbUnnep = nullptr;
     PageSplitter* Splitter1 = nullptr;
     QFrame* Panel1 = nullptr;
-    QTableWidget* tZimpa = nullptr;
+    ReminderGrid* tZimpa = nullptr;
     QTextEdit* mZimpa = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     TfrmEdit* frmEdit = nullptr;

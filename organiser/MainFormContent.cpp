@@ -3,7 +3,7 @@
 
 #include "ContentFile.h"
 #include "Dialogs.h"
-#include "EditorGrid.h"
+#include "ReminderGrid.h"
 #include "ReminderId.h"
 #include "RichText.h"
 
@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QListWidget>
 #include <QScopedValueRollback>
-#include <QTableWidget>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -53,9 +52,9 @@ void TfrmMain::LoadTemplate(std::uint8_t kind) {
     }
     const QString header = lines->isEmpty() ? QString() : lines->first();
     tZimpa->setRowCount(2);
-    EditorGrid::setCell(tZimpa, 0, 0, SplitField(header, 0));
-    EditorGrid::setCell(tZimpa, 0, 1, SplitField(header, 1));
-    EditorGrid::makeHeaderRow(tZimpa);
+    tZimpa->setCell(0, 0, SplitField(header, 0));
+    tZimpa->setCell(0, 1, SplitField(header, 1));
+    tZimpa->makeHeaderRow();
 }
 
 void TfrmMain::mEdit_SubMenu1_LoadClick() {
@@ -97,13 +96,13 @@ bool TfrmMain::loadTableContent(const QString& path) {
     }
     for (int n = 0; n < lines->size(); ++n) {
         tZimpa->setRowCount(n + 1);
-        EditorGrid::setCell(tZimpa, n, 0, SplitField(lines->at(n), 0));
-        EditorGrid::setCell(tZimpa, n, 1, SplitField(lines->at(n), 1));
+        tZimpa->setCell(n, 0, SplitField(lines->at(n), 0));
+        tZimpa->setCell(n, 1, SplitField(lines->at(n), 1));
     }
     // A file of the header alone still gets one row to fill under it.
     if (lines->size() == 1)
         tZimpa->setRowCount(2);
-    EditorGrid::makeHeaderRow(tZimpa);
+    tZimpa->makeHeaderRow();
     return true;
 }
 
@@ -119,7 +118,7 @@ bool TfrmMain::loadNoteContent(const QString& path) {
 }
 
 void TfrmMain::mFile_SaveClick() {
-    EditorGrid::commitEdit(tZimpa);
+    tZimpa->commitEdit();
     for (const Kind kind : {Kind::Idopont, Kind::Feladat, Kind::Feljegyzes})
         SaveList(static_cast<std::uint8_t>(kind));
     const int page = PageControl->currentIndex();
@@ -134,7 +133,7 @@ void TfrmMain::saveEditorTo(const EditorContent& target) {
     const QString path = ContentFile::path(m_appDir, target.kind, target.id);
     const QByteArray bytes = target.kind == Kind::Feljegyzes
                                  ? RichText::write(*mZimpa->document())
-                                 : ContentFile::tableBytes(EditorGrid::rows(tZimpa));
+                                 : ContentFile::tableBytes(tZimpa->rows());
     if (!AtomicFile::write(path, bytes).ok)
         Dialogs::error(
             QStringLiteral("Hiba: a(z) ") + path + QStringLiteral(" fájlt nem lehet írni."), this);
@@ -152,11 +151,6 @@ void TfrmMain::DisableSave() {
     ToolButton3->setEnabled(false);
 }
 
-void TfrmMain::ClearGridRows(QTableWidget* grid) {
-    for (int row = 1; row < grid->rowCount(); ++row) {
-        for (int column = 0; column < grid->columnCount(); ++column) {
-            if (QTableWidgetItem* item = grid->item(row, column))
-                item->setText(QString());
-        }
-    }
+void TfrmMain::ClearGridRows(ReminderGrid* grid) {
+    grid->clearCells(1);
 }

@@ -5,6 +5,7 @@
 #include "ControlBar.h"
 #include "Guard.h"
 #include "MenuImages.h"
+#include "ReminderGrid.h"
 
 #include <QFrame>
 #include <QHeaderView>
@@ -12,7 +13,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QTableWidget>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
@@ -81,11 +81,9 @@ void TfrmMain::createPages() {
 }
 
 void TfrmMain::createEditors() {
-    tZimpa = new QTableWidget(2, 2);
+    tZimpa = new ReminderGrid(2, 2);
     tZimpa->setObjectName(QStringLiteral("tZimpa"));
     tZimpa->setFrameShape(QFrame::NoFrame);
-    tZimpa->horizontalHeader()->hide();
-    tZimpa->verticalHeader()->hide();
     tZimpa->verticalHeader()->setDefaultSectionSize(25);
     tZimpa->setColumnWidth(0, 70);
     tZimpa->setColumnWidth(1, 443);

@@ -5,28 +5,26 @@
 #include "ContentFile.h"
 #include "Dialogs.h"
 #include "EditForm.h"
-#include "EditorGrid.h"
-#include "GridCellEditing.h"
 #include "Guard.h"
+#include "ReminderGrid.h"
 
 #include <QAction>
 #include <QFile>
 #include <QListWidget>
 #include <QScopedValueRollback>
-#include <QTableWidget>
 #include <QTextEdit>
 
 void TfrmMain::createEditDialog() {
-    auto* grid = new EditorGrid(tZimpa);
-    EditorGrid::makeHeaderRow(tZimpa);
+    tZimpa->keepCurrentBelowHeader();
+    tZimpa->makeHeaderRow();
     // A double-click opens the row-edit dialog, never the cell's own editor.
-    tZimpa->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed |
-                            QAbstractItemView::SelectedClicked);
-    GridCellEditing::install(tZimpa);
+    tZimpa->startEditorsOnTyping(QAbstractItemView::EditKeyPressed |
+                                 QAbstractItemView::AnyKeyPressed |
+                                 QAbstractItemView::SelectedClicked);
     const auto edited = [this] {
         runGuarded([this] { tZimpaSetEditText(); });
     };
-    connect(grid, &EditorGrid::textEdited, this, edited);
+    connect(tZimpa, &ReminderGrid::textEdited, this, edited);
     connect(tZimpa, &QTableWidget::itemChanged, this, edited);
     connect(tZimpa, &QTableWidget::cellDoubleClicked, this,
             [this] { runGuarded([this] { tZimpaDblClick(); }); });
@@ -106,20 +104,19 @@ void TfrmMain::deleteReminder(Kind kind, int index) {
 }
 
 void TfrmMain::mEdit_SubMenu1_InsertRowClick() {
-    EditorGrid::commitEdit(tZimpa);
-    if (tZimpa->rowCount() >= ContentFile::MaxLines) {
+    tZimpa->commitEdit();
+    if (!tZimpa->appendRow()) {
         Dialogs::information(
             QStringLiteral("Egy emlékeztető legfeljebb %1 sort tartalmazhat, a fejléccel együtt.")
-                .arg(ContentFile::MaxLines),
+                .arg(ReminderGrid::MaxRows),
             this);
         return;
     }
-    tZimpa->setRowCount(tZimpa->rowCount() + 1);
     EnableSave();
 }
 
 void TfrmMain::mEdit_SubMenu1_DeleteRowClick() {
-    EditorGrid::commitEdit(tZimpa);
+    tZimpa->commitEdit();
     const int current = tZimpa->currentRow();
     const int last = tZimpa->rowCount() - 1;
     // The grid keeps its header and at least one row.
@@ -129,7 +126,7 @@ void TfrmMain::mEdit_SubMenu1_DeleteRowClick() {
         QScopedValueRollback filling(m_fillingEditor, true);
         for (int row = current; row < last; ++row) {
             for (int column = 0; column < tZimpa->columnCount(); ++column)
-                EditorGrid::setCell(tZimpa, row, column, EditorGrid::cell(tZimpa, row + 1, column));
+                tZimpa->setCell(row, column, tZimpa->cell(row + 1, column));
         }
         tZimpa->setRowCount(last);
     }
@@ -148,7 +145,7 @@ void TfrmMain::tZimpaDblClick() {
 }
 
 void TfrmMain::PopupMenu2_EditClick() {
-    EditorGrid::commitEdit(tZimpa);
+    tZimpa->commitEdit();
     frmEdit->editCurrentRow();
 }
 

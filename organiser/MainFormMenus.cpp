@@ -6,13 +6,13 @@
 #include "MenuBuilder.h"
 #include "MenuKeys.h"
 #include "MenuRules.h"
+#include "ReminderGrid.h"
 
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTableWidget>
 #include <QTextEdit>
 #include <QToolButton>
 

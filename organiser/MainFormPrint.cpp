@@ -3,14 +3,13 @@
 #include "MainForm.h"
 
 #include "Dialogs.h"
-#include "EditorGrid.h"
 #include "PrintDialog.h"
 #include "PrinterText.h"
+#include "ReminderGrid.h"
 
 #include <QListWidget>
 #include <QPrinter>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QTextEdit>
 
 #include <exception>
@@ -37,7 +36,7 @@ QListWidget* pageList(const TfrmMain& window, int page) {
 bool hasSomethingToPrint(const TfrmMain& window, int page) {
     if (page == int(Kind::Idopont) || page == int(Kind::Feladat)) {
         for (int row = 1; row < window.tZimpa->rowCount(); ++row) {
-            if (!EditorGrid::cell(window.tZimpa, row, 1).isEmpty())
+            if (!window.tZimpa->cell(row, 1).isEmpty())
                 return true;
         }
         return false;
@@ -75,7 +74,7 @@ QStringList body(const TfrmMain& window, int page) {
     if (page == int(Kind::Feljegyzes)) {
         writes.append(window.mZimpa->toPlainText());
     } else if (page == int(Kind::Idopont) || page == int(Kind::Feladat)) {
-        for (const TableRow& row : EditorGrid::rows(window.tZimpa))
+        for (const TableRow& row : window.tZimpa->rows())
             writes.append(row.time + QStringLiteral(" - ") + row.message);
     } else {
         const QListWidget* list = pageList(window, page);
@@ -93,7 +92,7 @@ void TfrmMain::mFile_PrintClick() {
         return;
     }
     // What is being typed into a cell belongs to the rows printed.
-    EditorGrid::commitEdit(tZimpa);
+    tZimpa->commitEdit();
     const int page = PageControl->currentIndex();
     if (!hasSomethingToPrint(*this, page)) {
         Dialogs::information(QStringLiteral("Hiba:\n\rNincs kinyomtatható bejegyzés!"), this);

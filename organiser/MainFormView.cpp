@@ -7,6 +7,7 @@
 #include "Guard.h"
 #include "ListColumns.h"
 #include "PageSplitter.h"
+#include "ReminderGrid.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,7 +15,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QResizeEvent>
-#include <QTableWidget>
 #include <QToolBar>
 
 void TfrmMain::setVerticalLayout(bool vertical) {

@@ -8,6 +8,7 @@
 #include "MainForm.h"
 #include "MainSettings.h"
 #include "RegionalFormats.h"
+#include "ReminderGrid.h"
 #include "RichText.h"
 
 #include <QCheckBox>
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
-#include <QTableWidget>
 #include <QTextEdit>
 
 namespace {
@@ -157,34 +157,15 @@ void TfrmNew::LoadTemplate(std::uint8_t kind) {
     if (!lines->isEmpty())
         StringGrid1->setRowCount(int(lines->size()));
     for (int row = 0; row < lines->size(); ++row) {
-        setCell(row, 0, SplitField(lines->at(row), 0));
-        setCell(row, 1, SplitField(lines->at(row), 1));
+        StringGrid1->setCell(row, 0, SplitField(lines->at(row), 0));
+        StringGrid1->setCell(row, 1, SplitField(lines->at(row), 1));
     }
     makeHeaderRow();
 }
 
-QString TfrmNew::cell(int row, int column) const {
-    const QTableWidgetItem* item = StringGrid1->item(row, column);
-    return item ? item->text() : QString();
-}
-
-void TfrmNew::setCell(int row, int column, const QString& text) {
-    if (QTableWidgetItem* item = StringGrid1->item(row, column))
-        item->setText(text);
-    else
-        StringGrid1->setItem(row, column, new QTableWidgetItem(text));
-}
-
 void TfrmNew::makeHeaderRow() {
     const QSignalBlocker quiet(StringGrid1);
-    const QBrush face = palette().button();
-    for (int column = 0; column < StringGrid1->columnCount(); ++column) {
-        if (!StringGrid1->item(0, column))
-            StringGrid1->setItem(0, column, new QTableWidgetItem);
-        QTableWidgetItem* item = StringGrid1->item(0, column);
-        item->setFlags(Qt::ItemIsEnabled);
-        item->setBackground(face);
-    }
+    StringGrid1->makeHeaderRow();
 }
 
 void TfrmNew::setDatesSilently(const QDate& start, const QDate& end) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Kind.h"
+#include "ReminderGrid.h"
 #include "Tables.h"
 
 #include <QDialog>
@@ -17,7 +18,6 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPushButton;
-class QTableWidget;
 class QTextEdit;
 class TfrmMain;
 
@@ -80,7 +80,7 @@ public:
     QLabel* lbId = nullptr;
     QLineEdit* ListIDEdit = nullptr;
     QLabel* lbGrid = nullptr;
-    QTableWidget* StringGrid1 = nullptr;
+    ReminderGrid* StringGrid1 = nullptr;
     QTextEdit* reMemo = nullptr;
     QListWidget* clbNevnap = nullptr;
     QListWidget* clbUnnep = nullptr;
@@ -117,8 +117,6 @@ private:
     void showDatesInIdentifier();
 
     // The grid: row 0 holds the column captions and cannot be edited.
-    QString cell(int row, int column) const;
-    void setCell(int row, int column, const QString& text);
     void makeHeaderRow();
 
     // OK for the three reminder kinds.
@@ -131,7 +129,6 @@ private:
     void addReminder(Kind kind, std::int64_t id);
     QByteArray gridContent() const;
     bool gridHasMessage() const;
-    void commitGridEdit();
     QListWidget* mainList(Kind kind) const;
 
     // The day lists.

@@ -4,6 +4,7 @@
 
 #include "Guard.h"
 #include "RegionalFormats.h"
+#include "ReminderGrid.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -15,7 +16,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTextEdit>
 
 namespace {
@@ -94,10 +94,8 @@ void TfrmNew::createControls() {
 
     lbGrid = label(this, "lbGrid", QStringLiteral("Új emlékeztető tartalma:"), 137);
 
-    StringGrid1 = named(new QTableWidget(2, 2, this), "StringGrid1");
+    StringGrid1 = named(new ReminderGrid(2, 2, this), "StringGrid1");
     StringGrid1->setGeometry(ContentRect);
-    StringGrid1->horizontalHeader()->hide();
-    StringGrid1->verticalHeader()->hide();
     StringGrid1->verticalHeader()->setDefaultSectionSize(25);
     StringGrid1->setColumnWidth(0, 70);
     StringGrid1->setColumnWidth(1, 317);

@@ -6,6 +6,7 @@
 #include "ContentFile.h"
 #include "Dialogs.h"
 #include "MainForm.h"
+#include "ReminderGrid.h"
 #include "ReminderId.h"
 #include "StoredDate.h"
 
@@ -14,7 +15,6 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTableWidget>
 #include <QTextEdit>
 
 namespace {
@@ -62,7 +62,7 @@ void TfrmNew::btnOkClick() {
 }
 
 void TfrmNew::createTableReminder(Kind kind, std::int64_t id) {
-    commitGridEdit();
+    StringGrid1->commitEdit();
     if (!gridHasMessage()) {
         Dialogs::information(NoMessage, this);
         return;
@@ -91,7 +91,7 @@ void TfrmNew::createNote(std::int64_t id) {
 
 bool TfrmNew::gridHasMessage() const {
     for (int row = 1; row < StringGrid1->rowCount(); ++row) {
-        if (!cell(row, 1).isEmpty())
+        if (!StringGrid1->cell(row, 1).isEmpty())
             return true;
     }
     return false;
@@ -101,24 +101,10 @@ QByteArray TfrmNew::gridContent() const {
     const bool everyRow = cbSaveEmptyLines->isChecked();
     QList<TableRow> rows;
     for (int row = 0; row < StringGrid1->rowCount(); ++row) {
-        if (everyRow || !cell(row, 1).isEmpty())
-            rows.append({cell(row, 0), cell(row, 1)});
+        if (everyRow || !StringGrid1->cell(row, 1).isEmpty())
+            rows.append({StringGrid1->cell(row, 0), StringGrid1->cell(row, 1)});
     }
     return ContentFile::tableBytes(rows);
-}
-
-void TfrmNew::commitGridEdit() {
-    // What is being typed into a cell reaches the grid only when its editor closes.
-    // An open cell editor is the only focusable widget inside the grid's viewport.
-    QWidget* editor = focusWidget();
-    if (!editor || !StringGrid1->viewport()->isAncestorOf(editor))
-        return;
-    // The view's own slots, protected in C++ but open to the meta-object system.
-    QMetaObject::invokeMethod(StringGrid1, "commitData", Qt::DirectConnection,
-                              Q_ARG(QWidget*, editor));
-    QMetaObject::invokeMethod(
-        StringGrid1, "closeEditor", Qt::DirectConnection, Q_ARG(QWidget*, editor),
-        Q_ARG(QAbstractItemDelegate::EndEditHint, QAbstractItemDelegate::NoHint));
 }
 
 QListWidget* TfrmNew::mainList(Kind kind) const {

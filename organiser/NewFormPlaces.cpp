@@ -3,6 +3,8 @@
 // caption is cut, and the dialog grows with them.
 #include "NewForm.h"
 
+#include "ReminderGrid.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -10,7 +12,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTextEdit>
 
 #include <algorithm>

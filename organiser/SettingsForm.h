@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ReminderGrid.h"
+
 #include <QDialog>
 #include <QHash>
 #include <QStringList>
@@ -16,7 +18,6 @@ class QPushButton;
 class QRadioButton;
 class QSlider;
 class QTabWidget;
-class QTableWidget;
 class SpinField;
 class TfrmMain;
 
@@ -82,8 +83,8 @@ public:
     QComboBox* cbTemplateType = nullptr;
     QLabel* lbRowNum = nullptr;
     SpinField* seRowNum = nullptr;
-    QTableWidget* sgTime_Template = nullptr;
-    QTableWidget* sgTask_Template = nullptr;
+    ReminderGrid* sgTime_Template = nullptr;
+    ReminderGrid* sgTask_Template = nullptr;
     QPlainTextEdit* mMemo_Template = nullptr;
 
     // "Megjelenítő": the viewer's pages.
@@ -135,16 +136,16 @@ private:
     void readSettings();
     void writeSettings();
     void fillFontLists();
-    QTableWidget* templateGrid(std::uint8_t kind) const;
+    ReminderGrid* templateGrid(std::uint8_t kind) const;
     void showTemplateEditor(int kind);
     void templateFailed(const QString& path);
-    void setTemplateRows(QTableWidget* grid, int rows);
+    void setTemplateRows(ReminderGrid* grid, int rows);
 
     TfrmMain& m_main;
     // The cells of rows that a smaller row count took from a grid, by row: the count typed may
     // be on its way to a larger one ("1" of "15"), and what the user typed into those rows comes
     // back with them. Forgotten when a template is loaded.
-    QHash<const QTableWidget*, QHash<int, QStringList>> m_droppedRows;
+    QHash<const ReminderGrid*, QHash<int, QStringList>> m_droppedRows;
     // The note template is there but could not be read into the box.
     bool m_noteTemplateUnread = false;
 };

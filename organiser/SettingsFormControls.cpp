@@ -2,6 +2,7 @@
 #include "SettingsForm.h"
 
 #include "Guard.h"
+#include "ReminderGrid.h"
 #include "SpinField.h"
 
 #include <QCheckBox>
@@ -17,7 +18,6 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -118,10 +118,8 @@ QPushButton* button(const char* name, const QString& caption) {
     return widget;
 }
 
-QTableWidget* newTemplateGrid(const char* name) {
-    auto* grid = named(new QTableWidget(23, 2), name);
-    grid->horizontalHeader()->hide();
-    grid->verticalHeader()->hide();
+ReminderGrid* newTemplateGrid(const char* name) {
+    auto* grid = named(new ReminderGrid(23, 2), name);
     grid->setColumnWidth(0, 116);
     grid->setColumnWidth(1, 262);
     grid->setSelectionMode(QAbstractItemView::ContiguousSelection);

@@ -6,8 +6,8 @@
 #include "CodePage.h"
 #include "ContentFile.h"
 #include "Dialogs.h"
-#include "EditorGrid.h"
 #include "MainForm.h"
+#include "ReminderGrid.h"
 #include "RunError.h"
 #include "SpinField.h"
 
@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
-#include <QTableWidget>
 
 #include <algorithm>
 
@@ -31,7 +30,7 @@ QString TfrmSettings::SplitField(const QString& line, int part) {
     return ContentFile::SplitField(line, part);
 }
 
-QTableWidget* TfrmSettings::templateGrid(std::uint8_t kind) const {
+ReminderGrid* TfrmSettings::templateGrid(std::uint8_t kind) const {
     return kind == 0 ? sgTime_Template : sgTask_Template;
 }
 
@@ -61,7 +60,7 @@ void TfrmSettings::LoadTemplate(std::uint8_t kind) {
         mMemo_Template->setPlainText(text);
         return;
     }
-    QTableWidget* grid = templateGrid(kind);
+    ReminderGrid* grid = templateGrid(kind);
     m_droppedRows.remove(grid);
     const std::optional<QStringList> lines = ContentFile::readLines(path);
     if (!lines) {
@@ -70,8 +69,8 @@ void TfrmSettings::LoadTemplate(std::uint8_t kind) {
         // Every line is a row, the first one too; an empty file leaves the rows as they were.
         for (int row = 0; row < lines->size(); ++row) {
             grid->setRowCount(row + 1);
-            grid->setItem(row, 0, new QTableWidgetItem(SplitField(lines->at(row), 0)));
-            grid->setItem(row, 1, new QTableWidgetItem(SplitField(lines->at(row), 1)));
+            grid->setCell(row, 0, SplitField(lines->at(row), 0));
+            grid->setCell(row, 1, SplitField(lines->at(row), 1));
         }
     }
     // The count follows into the grid, brought inside 2..256 as the field does.
@@ -102,10 +101,10 @@ void TfrmSettings::SaveTemplate(std::uint8_t kind) {
             throw RunError::io(path, written.error);
         return;
     }
-    QTableWidget* grid = templateGrid(kind);
-    EditorGrid::commitEdit(grid);
+    ReminderGrid* grid = templateGrid(kind);
+    grid->commitEdit();
     // Written whole or not at all: a failed write keeps the old template.
-    if (!AtomicFile::write(path, ContentFile::tableBytes(EditorGrid::rows(grid))).ok)
+    if (!AtomicFile::write(path, ContentFile::tableBytes(grid->rows())).ok)
         templateFailed(path);
 }
 
@@ -136,18 +135,18 @@ void TfrmSettings::seRowNumChange() {
     // A number typed on the way to another one (the "1" of "15") never makes the grid smaller
     // than a table or larger than one may be.
     setTemplateRows(templateGrid(static_cast<std::uint8_t>(kind)),
-                    std::clamp(seRowNum->value(), 2, ContentFile::MaxLines));
+                    std::clamp(seRowNum->value(), 2, ReminderGrid::MaxRows));
 }
 
-void TfrmSettings::setTemplateRows(QTableWidget* grid, int rows) {
+void TfrmSettings::setTemplateRows(ReminderGrid* grid, int rows) {
     QHash<int, QStringList>& dropped = m_droppedRows[grid];
     const int before = grid->rowCount();
     for (int row = rows; row < before; ++row)
-        dropped.insert(row, {EditorGrid::cell(grid, row, 0), EditorGrid::cell(grid, row, 1)});
+        dropped.insert(row, {grid->cell(row, 0), grid->cell(row, 1)});
     grid->setRowCount(rows);
     for (int row = before; row < rows; ++row) {
         const QStringList cells = dropped.take(row);
         for (int column = 0; column < cells.size(); ++column)
-            grid->setItem(row, column, new QTableWidgetItem(cells[column]));
+            grid->setCell(row, column, cells[column]);
     }
 }

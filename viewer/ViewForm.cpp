@@ -1,20 +1,17 @@
 #include "ViewForm.h"
 
 #include "Dialogs.h"
-#include "GridCellEditing.h"
 #include "Guard.h"
 #include "InstanceRegister.h"
 #include "RunError.h"
 #include "TransparentForm.h"
 #include "TrayIcon.h"
-#include "ViewGridDelegate.h"
 #include "ViewImages.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QStatusBar>
-#include <QTableWidget>
 #include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -66,18 +63,16 @@ void TfrmView::createControls() {
 }
 
 void TfrmView::createGrid() {
-    tZimpa = new QTableWidget(DesignRows, 2);
+    tZimpa = new ReminderGrid(DesignRows, 2);
     tZimpa->setObjectName(QStringLiteral("tZimpa"));
     tZimpa->setFrameShape(QFrame::NoFrame);
     // The header shows the first row once it is fixed; until then every row is a plain row.
     QHeaderView* header = tZimpa->horizontalHeader();
-    header->hide();
     header->setFixedHeight(RowHeight);
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setSectionsClickable(false);
     header->setHighlightSections(false);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    tZimpa->verticalHeader()->hide();
     tZimpa->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tZimpa->verticalHeader()->setDefaultSectionSize(RowHeight);
     tZimpa->setColumnWidth(0, 64);
@@ -85,16 +80,14 @@ void TfrmView::createGrid() {
     tZimpa->setShowGrid(true);
     tZimpa->setSelectionMode(QAbstractItemView::ContiguousSelection);
     tZimpa->setSelectionBehavior(QAbstractItemView::SelectItems);
-    tZimpa->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                            QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
-    GridCellEditing::install(tZimpa);
+    tZimpa->startEditorsOnTyping(
+        QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+        QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     QPalette colours = tZimpa->palette();
     colours.setColor(QPalette::Base, Qt::white);
     tZimpa->setPalette(colours);
     // Typing in a cell counts at once, as does a cell changed by other means.
-    auto* editor = new ViewGridDelegate(tZimpa);
-    tZimpa->setItemDelegate(editor);
-    connect(editor, &ViewGridDelegate::textEdited, this,
+    connect(tZimpa, &ReminderGrid::textEdited, this,
             [this] { runGuarded([this] { tZimpaSetEditText(); }); });
     connect(tZimpa, &QTableWidget::itemChanged, this, [this] {
         if (!m_filling)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Kind.h"
+#include "ReminderGrid.h"
 #include "RowAlarms.h"
 
 #include <QMainWindow>
@@ -17,7 +18,6 @@ class QActionGroup;
 class QLabel;
 class QMenu;
 class QStatusBar;
-class QTableWidget;
 class QTextEdit;
 class QTimer;
 class TTransparentForm;
@@ -107,7 +107,7 @@ public:
     static QString viewerProgram() { return QStringLiteral("Viewer"); }
 
     TTransparentForm* TransparentForm = nullptr;
-    QTableWidget* tZimpa = nullptr;
+    ReminderGrid* tZimpa = nullptr;
     QTextEdit* mZimpa = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction* PopupMenu1_New = nullptr;
@@ -162,12 +162,9 @@ private:
     void loadTable(const QString& path, const QString& file);
     void loadNote(const QString& file);
     void clearGridCells();
-    void setCell(int row, int column, const QString& text);
-    QString cell(int row, int column) const;
     void fixHeaderRow();
     void refuseHeaderOfOneRow();
     void showHeaderRow();
-    void commitEdit();
     void announce(const QString& time, const QString& message);
 
     void setStayOnTop(bool on);

@@ -6,10 +6,8 @@
 #include "RichText.h"
 #include "RunError.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QTableWidget>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
@@ -57,9 +55,9 @@ void TfrmView::loadTable(const QString& path, const QString& file) {
         m_filling = true;
         for (int i = 0; i < lines->size(); ++i) {
             tZimpa->setRowCount(i + 1);
-            setCell(i, 0, SplitField(lines->at(i), 0));
-            setCell(i, 1, SplitField(lines->at(i), 1));
-            m_alarmTimes.arm(i, cell(i, 0));
+            tZimpa->setCell(i, 0, SplitField(lines->at(i), 0));
+            tZimpa->setCell(i, 1, SplitField(lines->at(i), 1));
+            m_alarmTimes.arm(i, tZimpa->cell(i, 0));
         }
         m_filling = false;
         if (lines->size() == 1)
@@ -92,28 +90,11 @@ void TfrmView::refuseHeaderOfOneRow() {
 }
 
 void TfrmView::clearGridCells() {
-    commitEdit();
+    tZimpa->commitEdit();
     m_filling = true;
-    for (int row = 0; row < tZimpa->rowCount(); ++row) {
-        for (int column = 0; column < tZimpa->columnCount(); ++column) {
-            if (QTableWidgetItem* item = tZimpa->item(row, column))
-                item->setText(QString());
-        }
-    }
+    tZimpa->clearCells(0);
     m_filling = false;
     showHeaderRow();
-}
-
-QString TfrmView::cell(int row, int column) const {
-    const QTableWidgetItem* item = tZimpa->item(row, column);
-    return item ? item->text() : QString();
-}
-
-void TfrmView::setCell(int row, int column, const QString& text) {
-    if (QTableWidgetItem* item = tZimpa->item(row, column))
-        item->setText(text);
-    else
-        tZimpa->setItem(row, column, new QTableWidgetItem(text));
 }
 
 // The first row holds the columns' captions and stays in place above the rows as the grid's
@@ -124,7 +105,7 @@ void TfrmView::fixHeaderRow() {
     for (int row = 0; row < tZimpa->rowCount(); ++row) {
         for (int column = 0; column < tZimpa->columnCount(); ++column) {
             if (!tZimpa->item(row, column))
-                tZimpa->setItem(row, column, new QTableWidgetItem);
+                tZimpa->setCell(row, column, QString());
         }
     }
     m_filling = false;
@@ -137,17 +118,5 @@ void TfrmView::showHeaderRow() {
     if (!m_headerFixed)
         return;
     for (int column = 0; column < tZimpa->columnCount(); ++column)
-        tZimpa->setHorizontalHeaderItem(column, new QTableWidgetItem(cell(0, column)));
-}
-
-void TfrmView::commitEdit() {
-    QWidget* editor = QApplication::focusWidget();
-    // An open cell editor is the only widget that lives inside the grid's viewport.
-    if (!editor || !tZimpa->viewport()->isAncestorOf(editor))
-        return;
-    // The view's own slots, protected in C++ but open to the meta-object system.
-    QMetaObject::invokeMethod(tZimpa, "commitData", Qt::DirectConnection, Q_ARG(QWidget*, editor));
-    QMetaObject::invokeMethod(
-        tZimpa, "closeEditor", Qt::DirectConnection, Q_ARG(QWidget*, editor),
-        Q_ARG(QAbstractItemDelegate::EndEditHint, QAbstractItemDelegate::NoHint));
+        tZimpa->setHorizontalHeaderItem(column, new QTableWidgetItem(tZimpa->cell(0, column)));
 }

@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
-#include <QTableWidget>
 #include <QTextEdit>
 
 QAction* TfrmView::addItem(const QString& name, const QString& caption,
@@ -128,9 +127,9 @@ void TfrmView::PopupMenu1_NewClick() {
 
 void TfrmView::PopupMenu1_SaveClick() {
     PopupMenu1_Save->setEnabled(false);
-    commitEdit();
+    tZimpa->commitEdit();
     for (int row = 0; row < tZimpa->rowCount(); ++row)
-        m_alarmTimes.arm(row, cell(row, 0));
+        m_alarmTimes.arm(row, tZimpa->cell(row, 0));
 }
 
 void TfrmView::PopupMenu1_LoadClick() {

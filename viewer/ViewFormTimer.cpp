@@ -7,7 +7,6 @@
 #include "TrayIcon.h"
 
 #include <QLabel>
-#include <QTableWidget>
 
 namespace {
 
@@ -38,7 +37,7 @@ void TfrmView::Timer1Timer() {
         if (!time)
             continue;
         // The message as the cell holds it now, edits included.
-        const QString message = cell(row, 1);
+        const QString message = tZimpa->cell(row, 1);
         if (!message.isEmpty())
             announce(*time, message);
     }

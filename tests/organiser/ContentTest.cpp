@@ -1,6 +1,6 @@
 #include "MainFormFixture.h"
 
-#include "EditorGrid.h"
+#include "ReminderGrid.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -14,8 +14,8 @@ using RecordBytes::reminder;
 
 namespace {
 
-QList<TableRow> gridRows(const QTableWidget* grid) {
-    return EditorGrid::rows(grid);
+QList<TableRow> gridRows(const ReminderGrid* grid) {
+    return grid->rows();
 }
 
 } // namespace
@@ -57,7 +57,7 @@ TEST_F(ContentTest, StartShowsTheHeaderOfThePagesTemplate) {
 
     // Until a reminder is loaded, each page brings its own template.
     window->PageControl->setCurrentIndex(1);
-    EXPECT_EQ(EditorGrid::cell(window->tZimpa, 0, 0), QStringLiteral("Határidő"));
+    EXPECT_EQ(window->tZimpa->cell(0, 0), QStringLiteral("Határidő"));
     EXPECT_FALSE(saveEnabled());
 }
 
@@ -157,7 +157,7 @@ TEST_F(ContentTest, AMissingBodyIsReportedAndTheEditorKeepsWhatItHeld) {
                                  folder.file(QStringLiteral("time/200")) +
                                  QStringLiteral(" fájl feldolgozása nem sikerült."));
     EXPECT_EQ(window->LoadedTitle, QStringLiteral("Első"));
-    EXPECT_EQ(EditorGrid::cell(window->tZimpa, 1, 1), QStringLiteral("d"));
+    EXPECT_EQ(window->tZimpa->cell(1, 1), QStringLiteral("d"));
     EXPECT_FALSE(saveEnabled());
 }
 
@@ -178,8 +178,8 @@ TEST_F(ContentTest, ABodyOfTheHeaderAloneStillHasARowToFill) {
     folder.write(QStringLiteral("time/100"), "Id\xF5|Sz\xF6veg");
     load(0, 0);
     ASSERT_EQ(window->tZimpa->rowCount(), 2);
-    EXPECT_EQ(EditorGrid::cell(window->tZimpa, 0, 1), QStringLiteral("Szöveg"));
-    EXPECT_EQ(EditorGrid::cell(window->tZimpa, 1, 1), QString());
+    EXPECT_EQ(window->tZimpa->cell(0, 1), QStringLiteral("Szöveg"));
+    EXPECT_EQ(window->tZimpa->cell(1, 1), QString());
 }
 
 TEST_F(ContentTest, AFailedWriteIsReportedAndKeepsTheOldBody) {
@@ -229,7 +229,7 @@ TEST_F(ContentTest, OnceLoadedThePagesNoLongerBringTheirTemplates) {
     load(0, 0);
     window->PageControl->setCurrentIndex(1);
     window->PageControl->setCurrentIndex(2);
-    EXPECT_EQ(EditorGrid::cell(window->tZimpa, 0, 0), QStringLiteral("a"));
+    EXPECT_EQ(window->tZimpa->cell(0, 0), QStringLiteral("a"));
     EXPECT_EQ(window->mZimpa->toPlainText(), QStringLiteral("Sablon\n"));
 }
 

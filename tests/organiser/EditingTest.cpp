@@ -1,7 +1,7 @@
 #include "MainFormFixture.h"
 
 #include "EditForm.h"
-#include "EditorGrid.h"
+#include "ReminderGrid.h"
 #include "SpinField.h"
 
 #include <QAction>
@@ -39,10 +39,10 @@ protected:
     void setRows(const QList<TableRow>& rows) {
         window->tZimpa->setRowCount(int(rows.size()));
         for (int r = 0; r < rows.size(); ++r) {
-            EditorGrid::setCell(window->tZimpa, r, 0, rows[r].time);
-            EditorGrid::setCell(window->tZimpa, r, 1, rows[r].message);
+            window->tZimpa->setCell(r, 0, rows[r].time);
+            window->tZimpa->setCell(r, 1, rows[r].message);
         }
-        EditorGrid::makeHeaderRow(window->tZimpa);
+        window->tZimpa->makeHeaderRow();
     }
 
     // Runs the row-edit dialog on the current row and lets the given step act in it.
@@ -91,11 +91,11 @@ TEST_F(EditingTest, DeletingClearsTheEditorOnlyWhenItHoldsThatReminder) {
     window->mEdit_SubMenu1_LoadClick();
     select(window->clbIdopont, 1);
     window->mEdit_SubMenu1_DeleteClick();
-    EXPECT_EQ(EditorGrid::cell(window->tZimpa, 1, 0), QStringLiteral("1:00"));
+    EXPECT_EQ(window->tZimpa->cell(1, 0), QStringLiteral("1:00"));
 
     select(window->clbIdopont, 0);
     window->mEdit_SubMenu1_DeleteClick();
-    EXPECT_EQ(EditorGrid::cell(window->tZimpa, 1, 0), QString());
+    EXPECT_EQ(window->tZimpa->cell(1, 0), QString());
     EXPECT_EQ(window->tZimpa->rowCount(), 2);
     EXPECT_FALSE(window->editorHolds());
     EXPECT_EQ(window->LoadedTitle, QStringLiteral("Időpont 1"));
@@ -116,15 +116,13 @@ TEST_F(EditingTest, RowsAreAppendedAtTheEndAndRemovedFromTheCurrentRow) {
     setRows({{"H", "M"}, {"1", "a"}, {"2", "b"}, {"3", "c"}});
     window->tZimpa->setCurrentCell(1, 1);
     window->mEdit_SubMenu1_DeleteRowClick();
-    EXPECT_EQ(EditorGrid::rows(window->tZimpa),
-              (QList<TableRow>{{"H", "M"}, {"2", "b"}, {"3", "c"}}));
+    EXPECT_EQ(window->tZimpa->rows(), (QList<TableRow>{{"H", "M"}, {"2", "b"}, {"3", "c"}}));
     EXPECT_TRUE(saveEnabled());
 
     window->DisableSave();
     window->tZimpa->setCurrentCell(1, 0);
     window->mEdit_SubMenu1_InsertRowClick();
-    EXPECT_EQ(EditorGrid::rows(window->tZimpa),
-              (QList<TableRow>{{"H", "M"}, {"2", "b"}, {"3", "c"}, {}}));
+    EXPECT_EQ(window->tZimpa->rows(), (QList<TableRow>{{"H", "M"}, {"2", "b"}, {"3", "c"}, {}}));
     EXPECT_TRUE(saveEnabled());
 }
 
@@ -166,7 +164,7 @@ TEST_F(EditingTest, TheRowEditorSplitsAtTheLastColonAndWritesTheFieldsAsTheyStan
         EXPECT_EQ(dialog->edMsg->text(), QStringLiteral("Reggeli"));
         dialog->btnOk->click();
     });
-    EXPECT_EQ(EditorGrid::rows(window->tZimpa)[1], (TableRow{"8:30", "Reggeli"}));
+    EXPECT_EQ(window->tZimpa->rows()[1], (TableRow{"8:30", "Reggeli"}));
     EXPECT_TRUE(saveEnabled());
 
     // Without a colon the fields keep what they showed last.
@@ -179,7 +177,7 @@ TEST_F(EditingTest, TheRowEditorSplitsAtTheLastColonAndWritesTheFieldsAsTheyStan
         dialog->edMsg->setText(QStringLiteral("Új"));
         dialog->btnOk->click();
     });
-    EXPECT_EQ(EditorGrid::rows(window->tZimpa)[2], (TableRow{"9:5", "Új"}));
+    EXPECT_EQ(window->tZimpa->rows()[2], (TableRow{"9:5", "Új"}));
 
     window->tZimpa->setCurrentCell(3, 1);
     editRow([](TfrmEdit* dialog) {
@@ -187,7 +185,7 @@ TEST_F(EditingTest, TheRowEditorSplitsAtTheLastColonAndWritesTheFieldsAsTheyStan
         dialog->seHour->setText(QString());
         dialog->btnCancel->click();
     });
-    EXPECT_EQ(EditorGrid::rows(window->tZimpa)[3], (TableRow{"1:2:3", "y"}));
+    EXPECT_EQ(window->tZimpa->rows()[3], (TableRow{"1:2:3", "y"}));
 }
 
 TEST_F(EditingTest, DoubleClickOpensTheRowEditorOnlyWhileTheOptionIsOn) {

@@ -73,17 +73,10 @@ protected:
     }
 
     void type(int row, int column, const QString& text) {
-        QTableWidget* grid = dialog->StringGrid1;
-        if (QTableWidgetItem* item = grid->item(row, column))
-            item->setText(text);
-        else
-            grid->setItem(row, column, new QTableWidgetItem(text));
+        dialog->StringGrid1->setCell(row, column, text);
     }
 
-    QString cell(int row, int column) const {
-        const QTableWidgetItem* item = dialog->StringGrid1->item(row, column);
-        return item ? item->text() : QString();
-    }
+    QString cell(int row, int column) const { return dialog->StringGrid1->cell(row, column); }
 
     QStringList boxTexts() const {
         QStringList texts;

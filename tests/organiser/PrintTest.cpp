@@ -1,9 +1,9 @@
 #include "MainWindowFixture.h"
 
-#include "EditorGrid.h"
 #include "Guard.h"
 #include "PrintDialog.h"
 #include "PrinterText.h"
+#include "ReminderGrid.h"
 
 #include <QListWidget>
 #include <QPrinter>
@@ -50,8 +50,8 @@ protected:
     void setRows(const QList<TableRow>& rows) {
         window->tZimpa->setRowCount(int(rows.size()));
         for (int r = 0; r < rows.size(); ++r) {
-            EditorGrid::setCell(window->tZimpa, r, 0, rows[r].time);
-            EditorGrid::setCell(window->tZimpa, r, 1, rows[r].message);
+            window->tZimpa->setCell(r, 0, rows[r].time);
+            window->tZimpa->setCell(r, 1, rows[r].message);
         }
     }
 
@@ -105,7 +105,7 @@ TEST_F(PrintTest, NothingIsPrintedWithoutPrinterContentOrConfirmation) {
     // A message to print, and the dialog cancelled: no message, no document.
     boxes.clear();
     window->setActivePageSilently(int(Kind::Idopont));
-    EditorGrid::setCell(window->tZimpa, 1, 1, QStringLiteral("x"));
+    window->tZimpa->setCell(1, 1, QStringLiteral("x"));
     confirm = false;
     print();
     EXPECT_EQ(dialogs, 1);

@@ -120,10 +120,7 @@ protected:
 
     QString alertText() const { return alert->mMemo->toPlainText(); }
 
-    QString cell(int row, int column) const {
-        const QTableWidgetItem* item = window->tZimpa->item(row, column);
-        return item ? item->text() : QString();
-    }
+    QString cell(int row, int column) const { return window->tZimpa->cell(row, column); }
 
     QList<qint32> registered() const {
         const QByteArray bytes = folder.read(QStringLiteral("pl.data"));
