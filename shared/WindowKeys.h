@@ -9,6 +9,9 @@
 // The keys that the windows of both programs keep, each in its own section of the settings file:
 // the font, the place and size, and the style. The windows differ only in their designed size.
 struct WindowKeys {
+    // The settings file both programs share, in each one's program folder.
+    static QString fileName() { return QStringLiteral("Zimpa.ini"); }
+
     WindowKeys(const QString& windowSection, int width, int height)
         : Section(windowSection)
         , FontName{Section, QStringLiteral("FontName"), QStringLiteral("Arial")}

@@ -14,7 +14,7 @@
 #include <QTableWidget>
 
 QString TfrmView::settingsFile() const {
-    return m_exeDir + QStringLiteral("Zimpa.ini");
+    return m_exeDir + WindowKeys::fileName();
 }
 
 template <typename Visit> void TfrmView::eachSettingsKey(Visit&& visit) {
