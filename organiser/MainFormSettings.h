@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WindowKeys.h"
+
 #include <QString>
 
 class TfrmMain;
@@ -9,7 +11,7 @@ class TfrmMain;
 // that key: the keys before it have taken effect.
 class MainFormSettings {
 public:
-    static QString fileName() { return QStringLiteral("Zimpa.ini"); }
+    static QString fileName() { return WindowKeys::fileName(); }
 
     // Sections "General" and "MainForm", applied to the window and the globals.
     static void load(TfrmMain& window, const QString& path);

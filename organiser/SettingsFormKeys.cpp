@@ -1,49 +1,30 @@
 #include "SettingsFormKeys.h"
 
 #include "IniFile.h"
+#include "MainFormKeys.h"
 
 namespace {
 
-const QString General = QStringLiteral("General");
-const QString MainForm = QStringLiteral("MainForm");
-const QString ViewForm = QStringLiteral("ViewForm");
-
-// The thirteen keys in the dialog's order, which reading and writing both walk.
+// The thirteen keys in the dialog's order, which reading and writing both walk. The keys it
+// shares with the windows keep their names; some have defaults of the dialog's own.
 template <typename Keys, typename Visit> void eachKey(Keys& keys, Visit visit) {
-    visit(MainForm, "tbFile", keys.tbFile);
-    visit(MainForm, "tbNevnap", keys.tbNevnap);
-    visit(MainForm, "Align", keys.Align);
-    visit(MainForm, "StayOnTop", keys.StayOnTop);
-    visit(ViewForm, "Transparent", keys.Transparent);
-    visit(General, "BackupTime", keys.BackupTime);
-    visit(MainForm, "Editor", keys.Editor);
-    visit(MainForm, "EnablePast", keys.EnablePast);
-    visit(MainForm, "FontName", keys.MainFontName);
-    visit(MainForm, "FontSize", keys.MainFontSize);
-    visit(ViewForm, "FontName", keys.ViewFontName);
-    visit(ViewForm, "FontSize", keys.ViewFontSize);
-    visit(General, "UpdateServer", keys.UpdateServer);
-}
-
-// Each value goes in holding its default.
-void readKey(const IniFile& ini, const QString& section, const char* key, bool& value) {
-    value = ini.ReadBool(section, QLatin1String(key), value);
-}
-void readKey(const IniFile& ini, const QString& section, const char* key, int& value) {
-    value = ini.ReadInteger(section, QLatin1String(key), value);
-}
-void readKey(const IniFile& ini, const QString& section, const char* key, QString& value) {
-    value = ini.ReadString(section, QLatin1String(key), value);
-}
-
-void writeKey(IniFile& ini, const QString& section, const char* key, bool value) {
-    ini.WriteBool(section, QLatin1String(key), value);
-}
-void writeKey(IniFile& ini, const QString& section, const char* key, int value) {
-    ini.WriteInteger(section, QLatin1String(key), value);
-}
-void writeKey(IniFile& ini, const QString& section, const char* key, const QString& value) {
-    ini.WriteString(section, QLatin1String(key), value);
+    const MainFormKeys& main = MainKeys;
+    const ViewFormKeys& view = ViewKeys;
+    visit(main.tbFile, keys.tbFile);
+    visit(main.tbNevnap, keys.tbNevnap);
+    visit(main.Align.withDefault(true), keys.Align);
+    visit(main.StayOnTop.withDefault(true), keys.StayOnTop);
+    visit(view.Transparent, keys.Transparent);
+    visit(SettingsKey<int>{MainFormKeys::General, QStringLiteral("BackupTime"), 300},
+          keys.BackupTime);
+    // The dialog's reminder-editor option, which the main window's menu item does not share.
+    visit(SettingsKey<bool>{main.Section, QStringLiteral("Editor"), true}, keys.Editor);
+    visit(main.EnablePast.withDefault(true), keys.EnablePast);
+    visit(main.FontName, keys.MainFontName);
+    visit(main.FontSize.withDefault(10), keys.MainFontSize);
+    visit(view.FontName, keys.ViewFontName);
+    visit(view.FontSize.withDefault(10), keys.ViewFontSize);
+    visit(main.UpdateServer, keys.UpdateServer);
 }
 
 } // namespace
@@ -51,9 +32,7 @@ void writeKey(IniFile& ini, const QString& section, const char* key, const QStri
 SettingsFormKeys SettingsFormKeys::read(const QString& path) {
     const IniFile ini(path);
     SettingsFormKeys keys;
-    eachKey(keys, [&ini](const QString& section, const char* key, auto& value) {
-        readKey(ini, section, key, value);
-    });
+    eachKey(keys, [&ini](const auto& key, auto& value) { value = key.read(ini); });
     return keys;
 }
 
@@ -62,8 +41,6 @@ void SettingsFormKeys::write(const QString& path) const {
     // same moment loses none of its keys and none of these.
     IniFile ini(path);
     ini.BeginBatch();
-    eachKey(*this, [&ini](const QString& section, const char* key, const auto& value) {
-        writeKey(ini, section, key, value);
-    });
+    eachKey(*this, [&ini](const auto& key, const auto& value) { key.write(ini, value); });
     ini.CommitBatch();
 }

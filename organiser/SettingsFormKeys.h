@@ -1,27 +1,26 @@
 #pragma once
 
-#include "MainSettings.h"
-
 #include <QString>
 
 // The thirteen keys of the settings file that the settings dialog shows and writes, across the
-// sections "General", "MainForm" and "ViewForm", with the dialog's own defaults.
+// sections "General", "MainForm" and "ViewForm". Their defaults, some of them the dialog's own,
+// stand in its table of keys.
 struct SettingsFormKeys {
-    bool tbFile = true;
-    bool tbNevnap = true;
-    bool Align = true; // the vertical layout
-    bool StayOnTop = true;
+    bool tbFile = false;
+    bool tbNevnap = false;
+    bool Align = false; // the vertical layout
+    bool StayOnTop = false;
     int Transparent = 0;
-    int BackupTime = 300;
-    bool Editor = true;
-    bool EnablePast = true;
-    QString MainFontName = QStringLiteral("Arial");
-    int MainFontSize = 10;
-    QString ViewFontName = QStringLiteral("Arial");
-    int ViewFontSize = 10;
-    QString UpdateServer = DefaultHomePage; // the program's home page
+    int BackupTime = 0;
+    bool Editor = false;
+    bool EnablePast = false;
+    QString MainFontName;
+    int MainFontSize = 0;
+    QString ViewFontName;
+    int ViewFontSize = 0;
+    QString UpdateServer;
 
-    // Missing or unreadable keys give the defaults above.
+    // Missing or unreadable keys give the defaults.
     static SettingsFormKeys read(const QString& path);
 
     // All thirteen, in the dialog's order, changed or not, in one write of the file. A file that

@@ -167,6 +167,8 @@ private:
     void showHeaderRow();
     void announce(const QString& time, const QString& message);
 
+    // The section "ViewForm" in its order, which LoadSettings and SaveSettings both walk.
+    template <typename Visit> static void eachSettingsKey(Visit&& visit);
     void setStayOnTop(bool on);
     bool stayOnTop() const;
     void applyFont(const QString& name, std::uint8_t size);

@@ -6,66 +6,70 @@
 #include "IniFile.h"
 #include "RunError.h"
 #include "TransparentForm.h"
+#include "WindowKeys.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QHeaderView>
 #include <QTableWidget>
 
-namespace {
-
-const QString Section = QStringLiteral("ViewForm");
-
-} // namespace
-
 QString TfrmView::settingsFile() const {
-    return m_exeDir + QStringLiteral("Zimpa.ini");
+    return m_exeDir + WindowKeys::fileName();
+}
+
+template <typename Visit> void TfrmView::eachSettingsKey(Visit&& visit) {
+    const ViewFormKeys& keys = ViewKeys;
+    // The font takes its name with its size, the key after it.
+    visit(
+        keys.FontName,
+        [](TfrmView& window, const QString& name) { window.m_viewSettings.FontName = name; },
+        [](const TfrmView& window) { return window.m_viewSettings.FontName; });
+    // The size and the transparency are kept in one byte each: only their low eight bits count.
+    visit(
+        keys.FontSize,
+        [](TfrmView& window, int size) {
+            TViewSettings& kept = window.m_viewSettings;
+            kept.FontSize = static_cast<std::uint8_t>(size);
+            window.applyFont(kept.FontName, kept.FontSize);
+        },
+        [](const TfrmView& window) { return int(window.m_viewSettings.FontSize); });
+    visit(
+        keys.FontColor,
+        [](TfrmView& window, quint32 colour) {
+            window.m_viewSettings.FontColor = colour;
+            window.applyFontColour(colour);
+        },
+        [](const TfrmView& window) { return window.m_viewSettings.FontColor; });
+
+    keys.visitPlaceAndSize(visit);
+
+    visit(
+        keys.StayOnTop,
+        [](TfrmView& window, bool on) {
+            window.m_viewSettings.StayOnTop = on;
+            window.setStayOnTop(on);
+            window.PopupMenu1_StayOnTop->setChecked(on);
+        },
+        [](const TfrmView& window) { return window.m_viewSettings.StayOnTop; });
+    visit(
+        keys.Transparent,
+        [](TfrmView& window, int percent) {
+            window.m_viewSettings.Transparent = static_cast<std::uint8_t>(percent);
+            window.TransparentForm->ApplyTransparency(
+                static_cast<std::int8_t>(window.m_viewSettings.Transparent));
+        },
+        [](const TfrmView& window) { return int(window.m_viewSettings.Transparent); });
 }
 
 void TfrmView::LoadSettings() {
-    const IniFile ini(settingsFile());
-    m_viewSettings.FontName =
-        ini.ReadString(Section, QStringLiteral("FontName"), QStringLiteral("Arial"));
-    // The size and the transparency are kept in one byte each: only their low eight bits count.
-    m_viewSettings.FontSize =
-        static_cast<std::uint8_t>(ini.ReadInteger(Section, QStringLiteral("FontSize"), 8));
-    applyFont(m_viewSettings.FontName, m_viewSettings.FontSize);
-    m_viewSettings.FontColor =
-        ini.ReadColour(Section, QStringLiteral("FontColor"), ColourNames::clBlack);
-    applyFontColour(m_viewSettings.FontColor);
-
-    const int top = ini.ReadInteger(Section, QStringLiteral("Top"), 50);
-    move(x(), top);
-    const int left = ini.ReadInteger(Section, QStringLiteral("Left"), 50);
-    move(left, y());
-    const int width = ini.ReadInteger(Section, QStringLiteral("Width"), 236);
-    resize(width, height());
-    const int height = ini.ReadInteger(Section, QStringLiteral("Height"), 234);
-    resize(this->width(), height);
-
-    m_viewSettings.StayOnTop = ini.ReadBool(Section, QStringLiteral("StayOnTop"), false);
-    setStayOnTop(m_viewSettings.StayOnTop);
-    PopupMenu1_StayOnTop->setChecked(m_viewSettings.StayOnTop);
-
-    m_viewSettings.Transparent =
-        static_cast<std::uint8_t>(ini.ReadInteger(Section, QStringLiteral("Transparent"), 0));
-    TransparentForm->ApplyTransparency(static_cast<std::int8_t>(m_viewSettings.Transparent));
+    SettingsTable::load([](auto&& visit) { eachSettingsKey(visit); }, IniFile(settingsFile()),
+                        *this);
 }
 
 void TfrmView::SaveSettings() {
     IniFile ini(settingsFile());
     try {
-        ini.BeginBatch();
-        ini.WriteString(Section, QStringLiteral("FontName"), m_viewSettings.FontName);
-        ini.WriteInteger(Section, QStringLiteral("FontSize"), m_viewSettings.FontSize);
-        ini.WriteColour(Section, QStringLiteral("FontColor"), m_viewSettings.FontColor);
-        ini.WriteInteger(Section, QStringLiteral("Top"), y());
-        ini.WriteInteger(Section, QStringLiteral("Left"), x());
-        ini.WriteInteger(Section, QStringLiteral("Width"), width());
-        ini.WriteInteger(Section, QStringLiteral("Height"), height());
-        ini.WriteBool(Section, QStringLiteral("StayOnTop"), m_viewSettings.StayOnTop);
-        ini.WriteInteger(Section, QStringLiteral("Transparent"), m_viewSettings.Transparent);
-        ini.CommitBatch();
+        SettingsTable::save([](auto&& visit) { eachSettingsKey(visit); }, ini, *this);
     } catch (const RunError&) {
         // The window closes all the same; the user learns that its place was not kept.
         Dialogs::information(QStringLiteral("Hiba: a(z) ") + settingsFile() +
