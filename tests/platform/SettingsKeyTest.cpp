@@ -23,7 +23,7 @@ const SettingsKey<quint32> Colour{"S", "Colour", ColourNames::clBlack};
 const SettingsKey<bool> Flag{"S", "Flag", false};
 
 // The name is only read; the colour stands between the keys before and after it.
-template <typename Visit> void eachKey(Visit&& visit) {
+const auto table = [](auto&& visit) {
     visit(
         Name, [](Window& window, const QString& name) { window.name = name; }, nullptr);
     visit(
@@ -35,10 +35,6 @@ template <typename Visit> void eachKey(Visit&& visit) {
     visit(
         Flag, [](Window& window, bool flag) { window.flag = flag; },
         [](const Window& window) { return window.flag; });
-}
-
-const auto table = [](auto&& visit) {
-    eachKey(visit);
 };
 
 class SettingsKeyTest : public ::testing::Test {

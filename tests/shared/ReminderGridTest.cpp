@@ -50,7 +50,11 @@ TEST_F(ReminderGridTest, TypedTextIsTold_AndKeptOnceCommitted) {
     EXPECT_EQ(grid.cell(1, 1), QStringLiteral("Fogorvos"));
 }
 
-TEST_F(ReminderGridTest, FixedHeaderRowTakesNoEditAndIsNeverCurrentWhenKeptBelow) {
+TEST_F(ReminderGridTest, HeaderRowIsOrdinaryUntilFixedThenTakesNoEditAndIsNeverCurrent) {
+    EXPECT_TRUE(grid.item(0, 0)->flags() & Qt::ItemIsEditable);
+    grid.setCurrentCell(0, 0);
+    EXPECT_EQ(grid.currentRow(), 0);
+
     grid.keepCurrentBelowHeader();
     grid.makeHeaderRow();
     EXPECT_EQ(grid.currentRow(), 1);
@@ -62,12 +66,6 @@ TEST_F(ReminderGridTest, FixedHeaderRowTakesNoEditAndIsNeverCurrentWhenKeptBelow
     grid.setRowCount(4);
     grid.setCell(3, 0, QStringLiteral("9:00"));
     EXPECT_TRUE(grid.item(3, 0)->flags() & Qt::ItemIsEditable);
-}
-
-TEST_F(ReminderGridTest, WithoutFixedHeaderRowZeroIsAnOrdinaryRow) {
-    EXPECT_TRUE(grid.item(0, 0)->flags() & Qt::ItemIsEditable);
-    grid.setCurrentCell(0, 0);
-    EXPECT_EQ(grid.currentRow(), 0);
 }
 
 } // namespace
