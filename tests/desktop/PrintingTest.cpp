@@ -46,12 +46,6 @@ protected:
 
     void choosePrint() { ASSERT_TRUE(keys(QStringLiteral("alt+f n"))); }
 
-    // Qt's print dialog, once it is on screen; its title is Qt's, in English or, with Qt's
-    // Hungarian translation installed, in Hungarian.
-    WindowId waitForPrintDialog() {
-        return waitForWindow(*m_run, QStringLiteral("^(Print|Nyomtatás)$"));
-    }
-
     ProgramRun* m_run = nullptr;
     WindowId m_window = 0;
 };
@@ -65,7 +59,8 @@ TEST_F(PrintingTest, AppointmentGoesToAPdfPrinterOfTheDesktop) {
     ASSERT_NO_FATAL_FAILURE(startWithAppointment(true));
 
     choosePrint();
-    const WindowId dialog = waitForPrintDialog();
+    // Qt's own dialog: in English or, with Qt's Hungarian translation installed, in Hungarian.
+    const WindowId dialog = waitForWindow(*m_run, QStringLiteral("^(Print|Nyomtatás)$"));
     ASSERT_NE(dialog, 0u) << "no print dialog\n" << m_run->describe().toStdString();
     ASSERT_TRUE(desktop().activate(dialog));
     saveScreenshot(dialog, QStringLiteral("print-dialog"));

@@ -25,7 +25,6 @@ public:
 
     // The value of CUPS_SERVER for the programs that print.
     QString server() const { return m_folder.file(QStringLiteral("cups.sock")); }
-    // The file the printer writes each document to.
     QString printedFile() const { return m_folder.file(QStringLiteral("out/printed.pdf")); }
     // True once no job waits or prints any more.
     bool isIdle() const;

@@ -55,11 +55,6 @@ protected:
         }
     }
 
-    void select(QListWidget* list, int line) {
-        list->clearSelection();
-        list->item(line)->setSelected(true);
-    }
-
     // Every printed line, the pages one after the other.
     QStringList printedLines() const {
         QStringList lines;
@@ -84,7 +79,7 @@ protected:
 
 TEST_F(PrintTest, NothingIsPrintedWithoutPrinterContentOrConfirmation) {
     start(1, 0, 1);
-    select(window->clbIdopont, 0);
+    window->clbIdopont->item(0)->setSelected(true);
     setRows({{QStringLiteral("Időpont"), QStringLiteral("Emlékeztető")},
              {QStringLiteral("08:00"), QString()},
              {QStringLiteral("09:30"), QString()}});
@@ -135,7 +130,7 @@ TEST_F(PrintTest,
 TEST_F(PrintTest, NoteKeepsItsOwnLineBreaksAndALineWiderThanThePageGoesOnBelow) {
     start(0, 0, 1);
     window->setActivePageSilently(int(Kind::Feljegyzes));
-    select(window->clbFeljegyzes, 0);
+    window->clbFeljegyzes->item(0)->setSelected(true);
     const QString wide = QStringLiteral("Nagyon hosszú üzenet, ").repeated(40);
     window->mZimpa->setPlainText(QStringLiteral("Első sor\nMásodik\n\n") + wide);
     print();
