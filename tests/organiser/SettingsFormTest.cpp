@@ -1,7 +1,6 @@
 #include "SettingsForm.h"
 #include "Guard.h"
 #include "MainFormFixture.h"
-#include "Shell.h"
 #include "SpinField.h"
 
 #include <QCheckBox>
@@ -30,7 +29,6 @@ class SettingsFormTest : public MainFormFixture {
 protected:
     void TearDown() override {
         dialog.reset();
-        Shell::setOpenerForTesting({});
         MainFormFixture::TearDown();
     }
 
@@ -195,8 +193,6 @@ TEST_F(SettingsFormTest, TemplateFailuresAreReportedAndCloseTheDialogOnceItIsSho
 }
 
 TEST_F(SettingsFormTest, TheUpdateButtonUsesTheServerTheOrganiserStartedWith) {
-    QStringList opened;
-    Shell::setOpenerForTesting([&opened](const QString& text) { opened.append(text); });
     folder.write(Ini, "[General]\r\nUpdateServer=http://frissites.example/zimpa/\r\n");
     TfrmSettings& d = open();
     d.edServer->setText(QStringLiteral("http://mas.example"));
