@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -48,16 +49,12 @@ ProgramRun::Result PrivateCups::tool(const QString& program, const QStringList& 
 
 bool PrivateCups::writeSettings() {
     const QString root = QDir(m_folder.path()).absolutePath();
-    // The scheduler's filters run as lp, which must reach the folder and write its temporary one.
-    QDir dir(root);
     for (const char* name : {"log", "spool", "tmp", "cache", "state", "out"})
-        dir.mkpath(QLatin1String(name));
-    const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
-                      QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
-    const auto writable = open | QFile::WriteGroup | QFile::WriteOther;
-    if (!QFile::setPermissions(root, open) ||
-        !QFile::setPermissions(dir.filePath(QStringLiteral("tmp")), writable) ||
-        !QFile::setPermissions(dir.filePath(QStringLiteral("out")), writable))
+        QDir(root).mkpath(QLatin1String(name));
+    // The scheduler's filters run as lp, which must reach the folder and write its temporary one.
+    if (::chmod(QFile::encodeName(root), 0755) != 0 ||
+        ::chmod(QFile::encodeName(root + "/tmp"), 0777) != 0 ||
+        ::chmod(QFile::encodeName(root + "/out"), 0777) != 0)
         return fail(QStringLiteral("cannot open the scheduler's folder to lp"));
 
     // The model as delivered declares a PostScript printer; this one takes PDF as it comes.
@@ -93,12 +90,10 @@ bool PrivateCups::writeSettings() {
 }
 
 bool PrivateCups::startScheduler() {
-    m_scheduler = std::make_unique<ProgramRun>(
-        findTool(QStringLiteral("cupsd")),
-        QStringList{QStringLiteral("-f"), QStringLiteral("-c"),
-                    m_folder.file(QStringLiteral("cupsd.conf")), QStringLiteral("-s"),
-                    m_folder.file(QStringLiteral("cups-files.conf"))},
-        m_environment);
+    m_scheduler = std::make_unique<ProgramRun>(findTool(QStringLiteral("cupsd")),
+                                               QStringList{"-f", "-c", m_folder.file("cupsd.conf"),
+                                                           "-s", m_folder.file("cups-files.conf")},
+                                               m_environment);
     if (!m_scheduler->started())
         return fail(QStringLiteral("cupsd did not start"));
     const bool answers = Polling::waitUntil(
@@ -115,10 +110,8 @@ bool PrivateCups::startScheduler() {
 
 bool PrivateCups::addPrinter() {
     const ProgramRun::Result added =
-        tool(QStringLiteral("lpadmin"),
-             {QStringLiteral("-p"), Queue, QStringLiteral("-E"), QStringLiteral("-v"),
-              QStringLiteral("file://") + printedFile(), QStringLiteral("-P"),
-              m_folder.file(QStringLiteral("pdf-printer.ppd"))});
+        tool(QStringLiteral("lpadmin"), {"-p", Queue, "-E", "-v", "file://" + printedFile(), "-P",
+                                         m_folder.file("pdf-printer.ppd")});
     const ProgramRun::Result chosen =
         tool(QStringLiteral("lpadmin"), {QStringLiteral("-d"), Queue});
     if (!added.succeeded() || !chosen.succeeded())
