@@ -10,39 +10,27 @@
 // Records built byte by byte, the way the files hold them, independent of the record classes.
 namespace RecordBytes {
 
-// One record of a list file (time.list, task.list, memo.list):
-//
-//    0  ID         signed 64-bit, little-endian
-//    8  Checked    one byte, any value; not 0 means ticked
-//    9  Title      length byte + 64 bytes, Windows-1250
-//   74  StartDate  length byte + 10 bytes
-//   85  EndDate    length byte + 10 bytes
-//   96  Reserved   one byte
-//   97  padding    7 bytes
+// One record of a list file (time.list, task.list, memo.list); texts are a length byte and
+// Windows-1250 bytes.
 struct ReminderLayout {
-    static constexpr int Size = 104;
-    static constexpr int Checked = 8;
+    static constexpr int Size = 104;  // the last 7 bytes are padding
+    static constexpr int Checked = 8; // after the ID, signed 64-bit little-endian; not 0: ticked
     static constexpr int Title = 9;
     static constexpr int TitleLength = 64;
     static constexpr int StartDate = 74;
     static constexpr int EndDate = 85;
     static constexpr int DateLength = 10;
-    static constexpr int Reserved = 96;
+    static constexpr int Reserved = 96; // one byte
 };
 
-// One record of a calendar file (nevnap.data, unnep.data):
-//
-//     0  Selected  one byte: the user follows this day
-//     1  Pending   16 bytes, one per date: its announcement is still due
-//    17  Dates     16 times length byte + 5 bytes, "MM.DD" or "0"
-//   113  Name      length byte + 128 bytes, Windows-1250; empty ends the used records
+// One record of a calendar file (nevnap.data, unnep.data), after its first byte, "followed".
 struct DayLayout {
     static constexpr int Size = 242;
-    static constexpr int Pending = 1;
-    static constexpr int Dates = 17;
+    static constexpr int Pending = 1; // a byte per date: its announcement is still due
+    static constexpr int Dates = 17;  // "MM.DD" or "0"
     static constexpr int DateCount = 16;
     static constexpr int DateLength = 5;
-    static constexpr int Name = 113;
+    static constexpr int Name = 113; // empty ends the used records
     static constexpr int NameLength = 128;
 };
 

@@ -5,10 +5,8 @@
 #include <QByteArray>
 #include <QList>
 
-// One record of a calendar file (nevnap.data, unnep.data; its layout is RecordBytes::DayLayout),
-// built byte by byte the way the file holds it, without the organiser's record code. Bytes past a
-// text's length hold RecordBytes' filler, so that a test sees whether they are written back
-// unchanged.
+// One record of a calendar file (layout: RecordBytes::DayLayout), built without the organiser's
+// record code; bytes past a text's length hold RecordBytes' filler.
 class DayRecordBytes {
 public:
     static constexpr int Size = RecordBytes::DayLayout::Size;

@@ -25,17 +25,6 @@ protected:
         ASSERT_TRUE(m_input->useLayout(QStringLiteral("hu")));
     }
 
-    void keys(const QStringList& names) { ASSERT_TRUE(desktop().pressKeys(names)); }
-    void type(const QString& text) { ASSERT_TRUE(m_input->type(text)); }
-
-    WindowId startMainWindow(ProgramRun*& run) {
-        run = &startOrganiser();
-        const WindowId window = waitForMainWindow(*run);
-        if (window != 0 && !waitUntilActive(window))
-            return 0;
-        return window;
-    }
-
     // One appointment of three rows, loaded into the editor with the keyboard.
     WindowId startWithLoadedAppointment(ProgramRun*& run) {
         if (!folder().write(QStringLiteral("time.list"),
@@ -43,18 +32,25 @@ protected:
             !folder().write(QStringLiteral("time/42"),
                             Header + "8:00|Els\xF5\r\n9:00|M\xE1sodik\r\n10:00|Harmadik\r\n"))
             return 0;
-        const WindowId window = startMainWindow(run);
+        run = &startOrganiser();
+        const WindowId window = waitForMainWindow(*run);
         // From the page tabs into the list, its line chosen by its first letter and loaded.
-        if (window == 0 || !desktop().pressKeys({QStringLiteral("Tab")}) ||
-            !m_input->type(QStringLiteral("f")) || !desktop().pressKeys({QStringLiteral("Return")}))
+        if (window == 0 || !waitUntilActive(window) || !keys(QStringLiteral("Tab")) ||
+            !m_input->type(QStringLiteral("f")) || !keys(QStringLiteral("Return")))
             return 0;
         return window;
     }
 
-    bool waitForContent(const QByteArray& expected) const {
-        return Polling::waitUntil(
-            [&] { return folder().read(QStringLiteral("time/42")) == expected; },
-            Polling::StepTimeout);
+    // The content file as expected once saved, the picture kept, and the organiser closed.
+    void expectSavedThenClose(ProgramRun& run, WindowId window, const QByteArray& expected,
+                              const QString& picture) {
+        EXPECT_TRUE(
+            Polling::waitUntil([&] { return folder().read(QStringLiteral("time/42")) == expected; },
+                               Polling::StepTimeout))
+            << folder().read(QStringLiteral("time/42")).constData();
+        EXPECT_FALSE(saveScreenshot(window, picture).isEmpty());
+        ASSERT_TRUE(requestClose(window));
+        ASSERT_TRUE(run.waitForExit(Polling::StepTimeout)) << run.describe().toStdString();
     }
 
     std::unique_ptr<UserInput> m_input;
@@ -70,13 +66,11 @@ TEST_F(GridTypingTest, TypingRightAfterAClickOnTheCurrentCellKeepsEveryKey) {
     // that is current now, must open its editor with what was typed.
     ASSERT_TRUE(m_input->click(window, MessageCellLeft));
     ASSERT_TRUE(m_input->click(window, MessageCellRight));
-    type(QStringLiteral("Kontroll"));
-    keys({QStringLiteral("Return"), QStringLiteral("ctrl+m")});
-    const QByteArray expected = Header + "8:00|Kontroll\r\n9:00|M\xE1sodik\r\n10:00|Harmadik\r\n";
-    EXPECT_TRUE(waitForContent(expected)) << folder().read(QStringLiteral("time/42")).constData();
-    EXPECT_FALSE(saveScreenshot(window, QStringLiteral("grid-typed")).isEmpty());
-    ASSERT_TRUE(requestClose(window));
-    ASSERT_TRUE(run->waitForExit(Polling::StepTimeout)) << run->describe().toStdString();
+    ASSERT_TRUE(m_input->type(QStringLiteral("Kontroll")));
+    ASSERT_TRUE(keys(QStringLiteral("Return ctrl+m")));
+    expectSavedThenClose(*run, window,
+                         Header + "8:00|Kontroll\r\n9:00|M\xE1sodik\r\n10:00|Harmadik\r\n",
+                         QStringLiteral("grid-typed"));
 }
 
 TEST_F(GridTypingTest, DeletingTheSelectedRowRightAfterALoadTakesTheFirstRow) {
@@ -84,13 +78,9 @@ TEST_F(GridTypingTest, DeletingTheSelectedRowRightAfterALoadTakesTheFirstRow) {
     const WindowId window = startWithLoadedAppointment(run);
     ASSERT_NE(window, 0u) << run->describe().toStdString();
     // Without touching the grid: "Kijelölt sor törlése" from the main menu, and the save.
-    keys({QStringLiteral("alt+k"), QStringLiteral("Right"), QStringLiteral("k"),
-          QStringLiteral("ctrl+m")});
-    const QByteArray expected = Header + "9:00|M\xE1sodik\r\n10:00|Harmadik\r\n";
-    EXPECT_TRUE(waitForContent(expected)) << folder().read(QStringLiteral("time/42")).constData();
-    EXPECT_FALSE(saveScreenshot(window, QStringLiteral("grid-row-deleted")).isEmpty());
-    ASSERT_TRUE(requestClose(window));
-    ASSERT_TRUE(run->waitForExit(Polling::StepTimeout)) << run->describe().toStdString();
+    ASSERT_TRUE(keys(QStringLiteral("alt+k Right k ctrl+m")));
+    expectSavedThenClose(*run, window, Header + "9:00|M\xE1sodik\r\n10:00|Harmadik\r\n",
+                         QStringLiteral("grid-row-deleted"));
 }
 
 } // namespace

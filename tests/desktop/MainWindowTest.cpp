@@ -2,6 +2,7 @@
 #include "DesktopTest.h"
 #include "Polling.h"
 #include "ReminderRecordBytes.h"
+#include "UserInput.h"
 
 namespace {
 
@@ -102,6 +103,47 @@ TEST_F(MainWindowTest, CalendarsAreWrittenBackUpToTheFirstNamelessDay) {
 
     EXPECT_EQ(folder().read(QStringLiteral("nevnap.data")), abel.bytes() + bela.bytes());
     EXPECT_EQ(folder().read(QStringLiteral("unnep.data")), newYear.bytes());
+}
+
+// Beside the editor, 150 pixels wide, the five tabs wrap into three rows, the active page's row
+// next to the pages: "Feljegyzések"; "Névnapok", "Ünnepek"; "Időpontok", "Feladatok". A click on
+// the holiday page's tab, right in the middle row, chooses that page, which the organiser stores
+// when it closes.
+TEST_F(MainWindowTest, EveryTabOfANarrowPageControlIsInViewAndChoosesItsPage) {
+    ASSERT_TRUE(folder().write(QStringLiteral("Zimpa.ini"),
+                               "[MainForm]\r\nAlign=1\r\nSplitter=150\r\nPageIndex=0\r\n"));
+    ProgramRun& organiser = startOrganiser();
+    const WindowId window = waitForMainWindow(organiser);
+    ASSERT_NE(window, 0u) << organiser.describe().toStdString();
+    ASSERT_TRUE(waitUntilActive(window));
+    EXPECT_FALSE(saveScreenshot(window, QStringLiteral("page-tabs-narrow")).isEmpty());
+
+    ASSERT_TRUE(UserInput(environment()).click(window, QPoint(115, 97)));
+    EXPECT_FALSE(saveScreenshot(window, QStringLiteral("page-tabs-holidays")).isEmpty());
+    ASSERT_TRUE(requestClose(window));
+    ASSERT_TRUE(organiser.waitForExit(Polling::StepTimeout)) << organiser.describe().toStdString();
+    EXPECT_TRUE(folder().read(QStringLiteral("Zimpa.ini")).contains("PageIndex=4\r\n"))
+        << folder().read(QStringLiteral("Zimpa.ini")).constData();
+}
+
+// The toolkit's own options are ignored like any other argument: the windows keep their titles
+// (and their left-to-right layout, which the picture shows).
+TEST_F(MainWindowTest, NeitherProgramObeysTheToolkitsOwnOptions) {
+    const QStringList options{QStringLiteral("-qwindowtitle"), QStringLiteral("Masik"),
+                              QStringLiteral("-reverse"), QStringLiteral("-style"),
+                              QStringLiteral("windows")};
+    ProgramRun organiser(folder().program(), options, environment());
+    const WindowId window = waitForMainWindow(organiser);
+    ASSERT_NE(window, 0u) << organiser.describe().toStdString();
+    saveScreenshot(window, QStringLiteral("toolkit-options-ignored"));
+
+    ASSERT_TRUE(folder().write(QStringLiteral("time/9"), "Id\xF5|\xDCzenet\r\n9:00|Fogorvos\r\n"));
+    ProgramRun viewer(folder().file(QStringLiteral("Viewer")),
+                      options + QStringList{QStringLiteral("-D"), folder().file("time/9")},
+                      environment());
+    EXPECT_NE(waitForWindow(viewer, QStringLiteral("^Zimpa V2\\.00 \\(El")), 0u)
+        << viewer.describe().toStdString();
+    EXPECT_TRUE(desktop().findWindows(QStringLiteral("Masik")).isEmpty());
 }
 
 } // namespace

@@ -30,9 +30,6 @@ TEST_F(MissingCalendarTest, MissingNameDaysAreReportedAndNothingIsWritten) {
     EXPECT_TRUE(changes.isEmpty()) << changes.join(QLatin1Char('\n')).toStdString();
 }
 
-} // namespace
-
-namespace {
 
 class MissingTemplateTest : public DesktopTest {};
 

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -16,17 +17,6 @@ using namespace std::chrono_literals;
 
 const QString PdfPrinterModel = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd");
 const QString Queue = QStringLiteral("PDF");
-
-bool writeFile(const QString& path, const QString& text) {
-    QFile file(path);
-    const QByteArray bytes = text.toUtf8();
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QString readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
 
 QString findTool(const QString& name) {
     return QStandardPaths::findExecutable(
@@ -38,25 +28,14 @@ QString findTool(const QString& name) {
 PrivateCups::PrivateCups() {
     m_environment = QProcessEnvironment::systemEnvironment();
     m_environment.insert(QStringLiteral("CUPS_SERVER"), server());
-    if (::geteuid() != 0) {
+    if (::geteuid() != 0)
         fail(QStringLiteral("a scheduler of the test's own runs as root only"));
-        return;
-    }
-    if (findTool(QStringLiteral("cupsd")).isEmpty() ||
-        findTool(QStringLiteral("lpadmin")).isEmpty() || !QFileInfo::exists(PdfPrinterModel)) {
+    else if (findTool(QStringLiteral("cupsd")).isEmpty() ||
+             findTool(QStringLiteral("lpadmin")).isEmpty() || !QFileInfo::exists(PdfPrinterModel))
         fail(QStringLiteral("cupsd, lpadmin or the PDF printer's model is missing (Debian cups, "
                             "printer-driver-cups-pdf)"));
-        return;
-    }
-    if (!m_folder.isValid())
-        fail(QStringLiteral("no temporary folder: ") + m_folder.errorString());
     else if (writeSettings() && startScheduler())
         addPrinter();
-}
-
-PrivateCups::~PrivateCups() {
-    // The scheduler ends its jobs' filters as it stops.
-    m_scheduler.reset();
 }
 
 bool PrivateCups::fail(const QString& error) {
@@ -69,17 +48,13 @@ ProgramRun::Result PrivateCups::tool(const QString& program, const QStringList& 
 }
 
 bool PrivateCups::writeSettings() {
-    const QString root = m_folder.path();
-    // The scheduler's filters run as lp, which must reach the folder and write its temporary one.
-    QDir dir(root);
+    const QString root = QDir(m_folder.path()).absolutePath();
     for (const char* name : {"log", "spool", "tmp", "cache", "state", "out"})
-        dir.mkpath(QLatin1String(name));
-    const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
-                      QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
-    const auto writable = open | QFile::WriteGroup | QFile::WriteOther;
-    if (!QFile::setPermissions(root, open) ||
-        !QFile::setPermissions(dir.filePath(QStringLiteral("tmp")), writable) ||
-        !QFile::setPermissions(dir.filePath(QStringLiteral("out")), writable))
+        QDir(root).mkpath(QLatin1String(name));
+    // The scheduler's filters run as lp, which must reach the folder and write its temporary one.
+    if (::chmod(QFile::encodeName(root), 0755) != 0 ||
+        ::chmod(QFile::encodeName(root + "/tmp"), 0777) != 0 ||
+        ::chmod(QFile::encodeName(root + "/out"), 0777) != 0)
         return fail(QStringLiteral("cannot open the scheduler's folder to lp"));
 
     // The model as delivered declares a PostScript printer; this one takes PDF as it comes.
@@ -90,21 +65,17 @@ bool PrivateCups::writeSettings() {
     ppd.replace(QRegularExpression(QStringLiteral("^\\*% cupsFilter:.*$"),
                                    QRegularExpression::MultilineOption),
                 QStringLiteral("*cupsFilter2: \"application/vnd.cups-pdf application/pdf 0 -\""));
-    if (!ppd.contains(QStringLiteral("*cupsFilter2:")) ||
-        !writeFile(dir.filePath(QStringLiteral("pdf-printer.ppd")), ppd))
+    if (!ppd.contains(QStringLiteral("*cupsFilter2:")))
         return fail(QStringLiteral("cannot make the PDF printer's model"));
+    m_folder.write(QStringLiteral("pdf-printer.ppd"), ppd.toUtf8());
 
-    const QString scheduler = QStringLiteral("Listen %1\n"
-                                             "LogLevel info\n"
-                                             "WebInterface No\n"
-                                             "Browsing No\n"
-                                             "BrowseLocalProtocols none\n"
-                                             "DefaultAuthType None\n"
-                                             "<Location />\n  Order allow,deny\n  Allow all\n"
-                                             "</Location>\n"
-                                             "<Policy default>\n  <Limit All>\n"
-                                             "    Order deny,allow\n  </Limit>\n</Policy>\n")
-                                  .arg(server());
+    const QString scheduler =
+        QStringLiteral("Listen %1\nLogLevel info\nWebInterface No\nBrowsing No\n"
+                       "BrowseLocalProtocols none\nDefaultAuthType None\n"
+                       "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                       "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
+                       "</Policy>\n")
+            .arg(server());
     const QString files = QStringLiteral("User lp\nGroup lp\nSystemGroup root\n"
                                          "ServerRoot %1\nRequestRoot %1/spool\nTempDir %1/tmp\n"
                                          "CacheDir %1/cache\nStateDir %1/state\n"
@@ -112,19 +83,17 @@ bool PrivateCups::writeSettings() {
                                          "PageLog %1/log/page_log\nPrintcap %1/printcap\n"
                                          "FileDevice Yes\n")
                               .arg(root);
-    if (!writeFile(dir.filePath(QStringLiteral("cupsd.conf")), scheduler) ||
-        !writeFile(dir.filePath(QStringLiteral("cups-files.conf")), files))
-        return fail(QStringLiteral("cannot write the scheduler's settings"));
+    // A write that failed shows as a scheduler that does not start, with its log.
+    m_folder.write(QStringLiteral("cupsd.conf"), scheduler.toUtf8());
+    m_folder.write(QStringLiteral("cups-files.conf"), files.toUtf8());
     return true;
 }
 
 bool PrivateCups::startScheduler() {
-    m_scheduler = std::make_unique<ProgramRun>(
-        findTool(QStringLiteral("cupsd")),
-        QStringList{QStringLiteral("-f"), QStringLiteral("-c"),
-                    m_folder.filePath(QStringLiteral("cupsd.conf")), QStringLiteral("-s"),
-                    m_folder.filePath(QStringLiteral("cups-files.conf"))},
-        m_environment);
+    m_scheduler = std::make_unique<ProgramRun>(findTool(QStringLiteral("cupsd")),
+                                               QStringList{"-f", "-c", m_folder.file("cupsd.conf"),
+                                                           "-s", m_folder.file("cups-files.conf")},
+                                               m_environment);
     if (!m_scheduler->started())
         return fail(QStringLiteral("cupsd did not start"));
     const bool answers = Polling::waitUntil(
@@ -141,10 +110,8 @@ bool PrivateCups::startScheduler() {
 
 bool PrivateCups::addPrinter() {
     const ProgramRun::Result added =
-        tool(QStringLiteral("lpadmin"),
-             {QStringLiteral("-p"), Queue, QStringLiteral("-E"), QStringLiteral("-v"),
-              QStringLiteral("file://") + printedFile(), QStringLiteral("-P"),
-              m_folder.filePath(QStringLiteral("pdf-printer.ppd"))});
+        tool(QStringLiteral("lpadmin"), {"-p", Queue, "-E", "-v", "file://" + printedFile(), "-P",
+                                         m_folder.file("pdf-printer.ppd")});
     const ProgramRun::Result chosen =
         tool(QStringLiteral("lpadmin"), {QStringLiteral("-d"), Queue});
     if (!added.succeeded() || !chosen.succeeded())
@@ -156,12 +123,4 @@ bool PrivateCups::addPrinter() {
 bool PrivateCups::isIdle() const {
     const ProgramRun::Result jobs = tool(QStringLiteral("lpstat"), {QStringLiteral("-o")});
     return jobs.succeeded() && jobs.output.trimmed().isEmpty();
-}
-
-QString PrivateCups::pageLog() const {
-    return readFile(m_folder.filePath(QStringLiteral("log/page_log")));
-}
-
-QString PrivateCups::log() const {
-    return readFile(m_folder.filePath(QStringLiteral("log/error_log")));
 }

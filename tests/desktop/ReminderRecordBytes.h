@@ -6,11 +6,8 @@
 
 #include <cstdint>
 
-// One record of a list file (time.list, task.list, memo.list; its layout is RecordBytes::
-// ReminderLayout), built byte by byte the way the file holds it, without the organiser's record
-// code. Every byte that no field value covers (past a text's length, the padding) holds
-// RecordBytes' filler, so that a test sees whether the organiser writes those bytes back
-// unchanged.
+// One record of a list file (layout: RecordBytes::ReminderLayout), built without the organiser's
+// record code; every byte no field value covers holds RecordBytes' filler.
 class ReminderRecordBytes {
 public:
     static constexpr int Size = RecordBytes::ReminderLayout::Size;

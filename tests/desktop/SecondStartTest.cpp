@@ -71,9 +71,6 @@ TEST_F(SecondStartTest, RaisesTheWindowFromBehindAnother) {
     saveScreenshot(window, QStringLiteral("raised-by-second-start"));
 }
 
-} // namespace
-
-namespace {
 
 // Another copy of the program, in another folder: the user still means the organiser that runs.
 TEST_F(SecondStartTest, ACopyFromAnotherFolderBringsTheRunningOneForward) {

@@ -15,8 +15,7 @@ class SessionEndTest : public DesktopTest {
 protected:
     const ReminderRecordBytes appointment{61, 2, "Fogorvos"};
 
-    // The organiser and a viewer on the display; false when
-    // they did not come up in time.
+    // The organiser and a viewer on the display; false when they did not come up in time.
     bool startBoth(const QProcessEnvironment& env, const DesktopDriver& driver) {
         folder().write(QStringLiteral("time.list"), appointment.bytes());
         folder().write(QStringLiteral("time/61"), "Id\xF5|\xDCzenet\r\n9:00|Fogorvos\r\n");

@@ -1,27 +1,13 @@
 #include "HelpWindow.h"
 #include "MainSettings.h"
 #include "MainWindowFixture.h"
-#include "Shell.h"
 
 #include <QApplication>
 #include <QTextBrowser>
 
 namespace {
 
-class HelpMenuTest : public MainWindowFixture {
-protected:
-    void SetUp() override {
-        MainWindowFixture::SetUp();
-        Shell::setOpenerForTesting([this](const QString& text) { opened.append(text); });
-    }
-
-    void TearDown() override {
-        Shell::setOpenerForTesting({});
-        MainWindowFixture::TearDown();
-    }
-
-    QStringList opened;
-};
+class HelpMenuTest : public MainWindowFixture {};
 
 const QByteArray Help = "<html><head><meta charset=\"utf-8\"></head><body>"
                         "<h1><a name=\"tartalom\"></a>Tartalomjegyzék</h1>"

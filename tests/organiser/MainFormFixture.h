@@ -6,6 +6,7 @@
 #include "MainSettings.h"
 #include "NewForm.h"
 #include "RecordBytes.h"
+#include "Shell.h"
 #include "Tables.h"
 #include "TempFolder.h"
 
@@ -25,6 +26,7 @@ protected:
         // The new-reminder dialog is answered at once instead of waiting for a user.
         TfrmNew::setModalRunForTesting([](TfrmNew& dialog) { dialog.reject(); });
         Dialogs::setResponderForTesting([this](const Dialogs::Box& box) { boxes.append(box); });
+        Shell::setOpenerForTesting([this](const QString& text) { opened.append(text); });
         folder.write(QStringLiteral("nevnap.data"), nevnap);
         folder.write(QStringLiteral("unnep.data"), unnep);
         for (const char* name : {"time.list", "task.list", "memo.list"})
@@ -37,6 +39,7 @@ protected:
 
     void TearDown() override {
         Dialogs::setResponderForTesting({});
+        Shell::setOpenerForTesting({});
         AtomicFile::setFaultForTesting({});
         TfrmNew::setModalRunForTesting({});
     }
@@ -64,6 +67,8 @@ protected:
 
     TempFolder folder;
     QList<Dialogs::Box> boxes;
+    // What was handed to the desktop's opener, instead of opening it.
+    QStringList opened;
     std::unique_ptr<Tables> tables = std::make_unique<Tables>();
     std::unique_ptr<TfrmMain> window = std::make_unique<TfrmMain>(*tables);
 };

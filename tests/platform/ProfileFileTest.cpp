@@ -307,13 +307,3 @@ TEST_F(ProfileFileTest, ABatchLeavesTheBytesOfTheSameWritesOneByOne) {
             << i;
     }
 }
-
-TEST_F(ProfileFileTest, AFailedBatchWritesNoneOfItsKeys) {
-    const QByteArray before = "[Main]\r\nKey=old\r\n";
-    folder.write("Zimpa.ini", before);
-    AtomicFile::setFaultForTesting([](const QString&) { return true; });
-
-    EXPECT_THROW(ProfileFile::writeStrings(ini(), {{"Main", "Key", "new"}, {"Main", "Other", "1"}}),
-                 RunError);
-    EXPECT_EQ(folder.read("Zimpa.ini"), before);
-}

@@ -20,24 +20,18 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
     }
 
-    // Opens the cell's editor and types into it as a user does.
-    QLineEdit* typeInto(int row, int column, const QString& text) {
-        grid.setCurrentCell(row, column);
-        grid.editItem(grid.item(row, column));
-        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        if (editor)
-            QTest::keyClicks(editor, text);
-        return editor;
-    }
-
     ReminderGrid grid{3, 2};
 };
 
 TEST_F(ReminderGridTest, TypedTextIsTold_AndKeptOnceCommitted) {
     grid.setCell(1, 1, QString());
     QSignalSpy edits(&grid, &ReminderGrid::textEdited);
-    QLineEdit* editor = typeInto(1, 1, QStringLiteral("Fogorvos"));
+    // The cell's editor opened and typed into as a user does.
+    grid.setCurrentCell(1, 1);
+    grid.editItem(grid.item(1, 1));
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, QStringLiteral("Fogorvos"));
     EXPECT_EQ(edits.count(), 8);
     EXPECT_EQ(grid.cell(1, 1), QString());
 
@@ -50,7 +44,11 @@ TEST_F(ReminderGridTest, TypedTextIsTold_AndKeptOnceCommitted) {
     EXPECT_EQ(grid.cell(1, 1), QStringLiteral("Fogorvos"));
 }
 
-TEST_F(ReminderGridTest, FixedHeaderRowTakesNoEditAndIsNeverCurrentWhenKeptBelow) {
+TEST_F(ReminderGridTest, HeaderRowIsOrdinaryUntilFixedThenTakesNoEditAndIsNeverCurrent) {
+    EXPECT_TRUE(grid.item(0, 0)->flags() & Qt::ItemIsEditable);
+    grid.setCurrentCell(0, 0);
+    EXPECT_EQ(grid.currentRow(), 0);
+
     grid.keepCurrentBelowHeader();
     grid.makeHeaderRow();
     EXPECT_EQ(grid.currentRow(), 1);
@@ -62,12 +60,6 @@ TEST_F(ReminderGridTest, FixedHeaderRowTakesNoEditAndIsNeverCurrentWhenKeptBelow
     grid.setRowCount(4);
     grid.setCell(3, 0, QStringLiteral("9:00"));
     EXPECT_TRUE(grid.item(3, 0)->flags() & Qt::ItemIsEditable);
-}
-
-TEST_F(ReminderGridTest, WithoutFixedHeaderRowZeroIsAnOrdinaryRow) {
-    EXPECT_TRUE(grid.item(0, 0)->flags() & Qt::ItemIsEditable);
-    grid.setCurrentCell(0, 0);
-    EXPECT_EQ(grid.currentRow(), 0);
 }
 
 } // namespace
