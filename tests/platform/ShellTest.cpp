@@ -86,7 +86,8 @@ TEST_F(ShellTest, WithoutAWorkingFolderTheProgramKeepsTheCallers) {
 }
 
 TEST_F(ShellTest, ARelativeProgramIsTakenFromTheCallersFolderNotTheWorkingFolder) {
-    makeFile(QStringLiteral("Viewer"), "#!/bin/sh\necho started > \"$1\"\n", kExecutable);
+    makeFile(QStringLiteral("Viewer"),
+             "#!/bin/sh\necho started > \"$1.part\" && mv \"$1.part\" \"$1\"\n", kExecutable);
     ASSERT_TRUE(QDir::setCurrent(folder.path()));
     const QString out = folder.file(QStringLiteral("out"));
     EXPECT_EQ(Shell::startProgram(QStringLiteral("./Viewer"), {out}, work.path()), Result::Started);
