@@ -42,10 +42,10 @@ QByteArray bytes(const Tables& tables) {
 }
 
 void save(const QString& path, const Tables& tables) {
-    // Replacing is the system's creating anew, which a read-only file or anything but a file
-    // refuses; the atomic write alone would put a new file in its place.
+    // Replacing is the system's creating anew, which a read-only file refuses; the atomic write
+    // alone would put a new file in its place. It refuses anything but a regular file itself.
     const QFileInfo target(path);
-    if (target.exists() && (!target.isFile() || !target.isWritable()))
+    if (target.isFile() && !target.isWritable())
         throw RunError::io(path, IoCause::AccessDenied, {});
     const AtomicFile::Result result = AtomicFile::write(path, bytes(tables));
     if (!result.ok)
