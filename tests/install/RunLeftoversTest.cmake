@@ -1,0 +1,48 @@
+# Lays down a program folder that the programs have run in, as the install does, under a fresh
+# prefix, and checks that what ships arrives and what a run left behind does not. The folder is
+# made up here: no test may run the programs in the build's own.
+function(check_run_leftovers work)
+  set(dist "${work}/dist")
+  file(MAKE_DIRECTORY "${dist}/time" "${work}/calendar")
+  set(program_files Zimpa Viewer Zimpa.hlp)
+  # The settings with the side file its writers lock, the viewers' register, a list and a content.
+  set(run_files Zimpa.ini Zimpa.ini.lock pl.data time.list time/17)
+  foreach(name IN LISTS program_files run_files)
+    file(WRITE "${dist}/${name}" "${name}")
+  endforeach()
+  foreach(name nevnap unnep)
+    file(WRITE "${work}/calendar/${name}.data" "${name}")
+  endforeach()
+
+  set(ZIMPA_DIST_DIR "${dist}")
+  set(ZIMPA_CALENDAR_DIR "${work}/calendar")
+  set(ZIMPA_TEMPLATE_DIR "${ZIMPA_SOURCE_DIR}/resources/templates")
+  set(ZIMPA_ENTRY_DIR "${ZIMPA_SOURCE_DIR}/resources/desktop")
+  set(ZIMPA_INSTALL_DIR lib/zimpa)
+  set(ZIMPA_ICON_NAME zimpa)
+  set(CMAKE_INSTALL_PREFIX "${work}/prefix")
+  include("${ZIMPA_SOURCE_DIR}/resources/InstallProgramFolder.cmake")
+
+  set(installed "${work}/prefix/lib/zimpa")
+  foreach(name IN LISTS program_files ITEMS nevnap.data unnep.data time/template task/template
+          memo/template Zimpa-Viewer-autostart.desktop ../../share/applications/Zimpa.desktop)
+    if(NOT EXISTS "${installed}/${name}")
+      record_failure("not installed: ${name}")
+    endif()
+  endforeach()
+  foreach(name IN LISTS run_files)
+    if(EXISTS "${installed}/${name}" AND NOT name STREQUAL "time.list")
+      record_failure("installed from a run: ${name}")
+    endif()
+  endforeach()
+  foreach(kind time task memo)
+    file(SIZE "${installed}/${kind}.list" size)
+    if(NOT size EQUAL 0)
+      record_failure("${kind}.list is not the empty list")
+    endif()
+  endforeach()
+  # The entries go to the destination alone, never beside the folder they are made from.
+  if(EXISTS "${work}/desktop")
+    record_failure("the install wrote the entries beside the program folder it laid down")
+  endif()
+endfunction()
