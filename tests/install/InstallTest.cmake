@@ -40,7 +40,6 @@ check_entries("${prefix}" "${folder}" "${exec_folder}" "${path_folder}")
 check_program_folder("${folder}")
 check_icons("${prefix}" zimpa 16 22 24 32 48 64 128)
 check_metainfo("${prefix}" hu.zimpa.Zimpa Zimpa.desktop)
-check_reinstall_keeps_the_users_files("${prefix}")
 
 # A staged install lays everything under DESTDIR, and the entries name the final folder.
 set(final "${work}/final")
