@@ -212,13 +212,13 @@ TEST_F(EditingTest, DoubleClickOpensTheRowEditorOnlyWhileTheOptionIsOn) {
     window->tZimpaDblClick();
     EXPECT_FALSE(window->frmEdit->isVisible());
     window->mSettings_Editor->setChecked(true);
-    bool opened = false;
+    bool dialogShown = false;
     QTimer::singleShot(0, window.get(), [&] {
-        opened = window->frmEdit->isVisible();
+        dialogShown = window->frmEdit->isVisible();
         window->frmEdit->close();
     });
     window->tZimpaDblClick();
-    EXPECT_TRUE(opened);
+    EXPECT_TRUE(dialogShown);
 }
 
 TEST(SpinFieldTest, LeavingBringsNumbersIntoRangeAndKeepsOtherText) {
