@@ -168,12 +168,3 @@ std::unique_ptr<ProgramRun> DesktopDriver::startCoveringWindow(const QString& ti
     return std::make_unique<ProgramRun>(
         QStringLiteral(DESKTOP_PROBE), QStringList{QStringLiteral("window"), title}, m_environment);
 }
-
-std::unique_ptr<ProgramRun> DesktopDriver::holdClipboard(const QString& text) const {
-    auto owner =
-        std::make_unique<ProgramRun>(QStringLiteral(DESKTOP_PROBE),
-                                     QStringList{QStringLiteral("clipboard"), text}, m_environment);
-    if (owner->readLine(Polling::StepTimeout) != "ready")
-        return nullptr;
-    return owner;
-}

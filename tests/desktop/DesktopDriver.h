@@ -52,9 +52,6 @@ public:
 
     // Starts a plain maximised window with the given title, to stand in front of others.
     std::unique_ptr<ProgramRun> startCoveringWindow(const QString& title) const;
-    // Puts the text on the clipboard, as another program's copy does; the text stays there as
-    // long as the run is kept. Null when the clipboard could not be taken in time.
-    std::unique_ptr<ProgramRun> holdClipboard(const QString& text) const;
 
 private:
     ProgramRun::Result tool(const QString& program, const QStringList& arguments) const;

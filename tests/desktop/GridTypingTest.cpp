@@ -83,22 +83,4 @@ TEST_F(GridTypingTest, DeletingTheSelectedRowRightAfterALoadTakesTheFirstRow) {
                          QStringLiteral("grid-row-deleted"));
 }
 
-// Another program's copy of three lines, pasted over a message: the cell keeps one line, so
-// the file keeps one line per row and no row after it moves.
-TEST_F(GridTypingTest, APastedLineBreakBecomesABlankAndTheRowsStayRows) {
-    ASSERT_TRUE(
-        folder().write(QStringLiteral("Zimpa.ini"), "[MainForm]\r\nAlign=1\r\nSplitter=150\r\n"));
-    const std::unique_ptr<ProgramRun> copied =
-        desktop().holdClipboard(QStringLiteral("SOR1\r\nSOR2|x\nSOR3"));
-    ASSERT_NE(copied, nullptr);
-    ProgramRun* run = nullptr;
-    const WindowId window = startWithLoadedAppointment(run);
-    ASSERT_NE(window, 0u) << run->describe().toStdString();
-    ASSERT_TRUE(m_input->click(window, MessageCellLeft));
-    ASSERT_TRUE(keys(QStringLiteral("F2 ctrl+a ctrl+v Return ctrl+m")));
-    expectSavedThenClose(*run, window,
-                         Header + "8:00|SOR1 SOR2|x SOR3\r\n9:00|M\xE1sodik\r\n10:00|Harmadik\r\n",
-                         QStringLiteral("grid-pasted"));
-}
-
 } // namespace

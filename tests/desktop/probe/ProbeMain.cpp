@@ -4,11 +4,8 @@
 //   desktop_probe grab X Y WIDTH HEIGHT FILE.png   picture of a part of the screen
 //   desktop_probe tray                             exit code 0 when a notification area is there
 //   desktop_probe window TITLE                     a maximised plain window, until it is killed
-//   desktop_probe clipboard TEXT                   owns the clipboard with the text, until it is
-//                                                  killed; prints "ready" once it does
 
 #include <QApplication>
-#include <QClipboard>
 #include <QFile>
 #include <QImage>
 #include <QPixmap>
@@ -43,19 +40,6 @@ int showWindow(const QStringList& arguments) {
     return QApplication::exec();
 }
 
-// The clipboard of X lives in the program that owns it: the probe keeps serving the text. Qt
-// asks the server who owns the selection before setText returns, so "ready" means owned.
-int holdClipboard(const QStringList& arguments) {
-    if (arguments.size() != 3)
-        return 2;
-    QGuiApplication::clipboard()->setText(arguments[2]);
-    if (!QGuiApplication::clipboard()->ownsClipboard())
-        return 1;
-    std::puts("ready");
-    std::fflush(stdout);
-    return QApplication::exec();
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -68,9 +52,6 @@ int main(int argc, char* argv[]) {
         return QSystemTrayIcon::isSystemTrayAvailable() ? 0 : 1;
     if (command == QLatin1String("window"))
         return showWindow(arguments);
-    if (command == QLatin1String("clipboard"))
-        return holdClipboard(arguments);
-    std::fputs("usage: desktop_probe grab X Y W H FILE | tray | window TITLE | clipboard TEXT\n",
-               stderr);
+    std::fputs("usage: desktop_probe grab X Y W H FILE | tray | window TITLE\n", stderr);
     return 2;
 }
