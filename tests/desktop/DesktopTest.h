@@ -12,13 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
 #include <vector>
-
-// Texts in failure messages as text, not as a list of characters.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 // The organiser on a real desktop. Each group of tests gets its own X session; each test gets a
 // copy of the delivered program folder, a private runtime folder (where the organiser keeps its
