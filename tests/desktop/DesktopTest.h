@@ -69,6 +69,9 @@ protected:
     // Keeps a picture of the window with its frame as a PNG file among the artefacts; returns
     // the file, empty when no picture could be taken.
     QString saveScreenshot(WindowId window, const QString& name) const;
+    // A picture of a part of the screen, as PNG bytes, once it has stopped changing: two pictures
+    // taken one after the other are the same. Empty when it did not settle in time.
+    QByteArray stillPicture(const QRect& area) const;
 
 private:
     static std::unique_ptr<QTemporaryDir> s_sessionFolder;

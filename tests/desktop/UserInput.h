@@ -27,6 +27,8 @@ public:
     // Clicks the left button at a point of the window, in its own coordinates (the frame of the
     // window manager not counted).
     bool click(WindowId window, const QPoint& at) const;
+    // Moves the mouse to a point of the screen.
+    bool moveMouse(const QPoint& to) const;
 
 private:
     bool tool(const QString& program, const QStringList& arguments) const;
