@@ -30,6 +30,7 @@ TEST_F(MissingCalendarTest, MissingNameDaysAreReportedAndNothingIsWritten) {
     EXPECT_TRUE(changes.isEmpty()) << changes.join(QLatin1Char('\n')).toStdString();
 }
 
+
 class MissingTemplateTest : public DesktopTest {};
 
 // A start page whose template cannot be read: the box's OK asks for a close while the window is

@@ -71,6 +71,7 @@ TEST_F(SecondStartTest, RaisesTheWindowFromBehindAnother) {
     saveScreenshot(window, QStringLiteral("raised-by-second-start"));
 }
 
+
 // Another copy of the program, in another folder: the user still means the organiser that runs.
 TEST_F(SecondStartTest, ACopyFromAnotherFolderBringsTheRunningOneForward) {
     ProgramRun& first = startOrganiser();
