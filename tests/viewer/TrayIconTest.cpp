@@ -67,8 +67,8 @@ class TrayIconTest : public ::testing::Test {
 protected:
     void SetUp() override {
         TTrayIcon::setTrayAvailableForTesting(true);
-        TTrayIcon::setPopupOpenerForTesting([this](QMenu* menu, const QPoint& at) {
-            opened.push_back({menu, at});
+        TTrayIcon::setPopupOpenerForTesting([this](QMenu* opening, const QPoint& at) {
+            opened.push_back({opening, at});
         });
         window.show();
     }
