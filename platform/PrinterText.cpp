@@ -47,7 +47,8 @@ void PrinterText::setFont(const QString& family, int pointSize) {
 RunError PrinterText::printerError() const {
     const QString name =
         m_printer.outputFileName().isEmpty() ? m_printer.printerName() : m_printer.outputFileName();
-    return RunError::io(name, QStringLiteral("the printer does not take the document"));
+    Q_UNUSED(name);
+    return RunError::io(IoCause::Other);
 }
 
 void PrinterText::checkPrinter() const {

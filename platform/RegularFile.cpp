@@ -17,11 +17,12 @@ std::function<int(const QString&)>& readFault() {
 }
 
 RegularFile::Read failed(int errorNumber, bool opened = false) {
-    return {std::nullopt, RunError::causeOf(errorNumber), qt_error_string(errorNumber), opened};
+    return {std::nullopt, errorNumber, opened};
 }
 
+// Refused as the system refuses a file it may not open.
 RegularFile::Read notRegular() {
-    return {std::nullopt, IoCause::AccessDenied, RunError::notRegularReason()};
+    return failed(EACCES);
 }
 
 class Descriptor {
@@ -82,14 +83,10 @@ RegularFile::Read RegularFile::read(const QString& path, qint64 limit) {
             break;
         bytes.append(buffer, got);
     }
-    return {bytes, IoCause::Other, {}, true};
+    return {bytes, 0, true};
 }
 
-bool RegularFile::replaceable(const QString& path, QString* reason) {
+bool RegularFile::replaceable(const QString& path) {
     struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode))
-        return true;
-    if (reason)
-        *reason = RunError::notRegularReason();
-    return false;
+    return ::stat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode);
 }

@@ -19,7 +19,7 @@ LoadResult load(const QString& path, DayTable& table) {
     if (!read.opened)
         return LoadResult::NotOpenable;
     if (!read.ok())
-        throw read.error(path);
+        throw read.error();
     const QByteArray& content = *read.bytes;
     const int count = int(content.size() / TDayRec::Size);
     for (int i = 0; i < count; ++i)

@@ -13,7 +13,7 @@ int load(const QString& path, ReminderTable& table) {
     const RegularFile::Read read =
         RegularFile::read(path, qint64(ReminderTable::Capacity) * TReminderRec::Size);
     if (!read.ok())
-        throw read.error(path);
+        throw read.error();
     const QByteArray& content = *read.bytes;
     const int count = int(content.size() / TReminderRec::Size);
     for (int i = 0; i < count; ++i)
@@ -36,7 +36,7 @@ QByteArray bytes(const ReminderTable& table) {
 void save(const QString& path, const ReminderTable& table) {
     const AtomicFile::Result result = AtomicFile::write(path, bytes(table));
     if (!result.ok)
-        throw RunError::io(path, result.error);
+        throw result.error();
 }
 
 } // namespace ListFile

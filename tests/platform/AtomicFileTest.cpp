@@ -1,10 +1,18 @@
 #include "AtomicFile.h"
 
+#include "ImmutableFile.h"
+#include "RunError.h"
 #include "TempFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -31,7 +39,6 @@ TEST_F(AtomicFileTest, WritesExactBytesToANewFile) {
     const AtomicFile::Result result = AtomicFile::write(folder.file("time.list"), kRecord);
 
     EXPECT_TRUE(result.ok);
-    EXPECT_TRUE(result.error.isEmpty());
     EXPECT_EQ(folder.read("time.list"), kRecord);
     EXPECT_EQ(folderEntries(), QStringList{"time.list"});
 }
@@ -48,11 +55,11 @@ TEST_F(AtomicFileTest, ReplacesAnExistingFileWhole) {
     EXPECT_EQ(folderEntries(), QStringList{"task.list"});
 }
 
-TEST_F(AtomicFileTest, MissingFolderFailsWithAReasonAndCreatesNothing) {
+TEST_F(AtomicFileTest, MissingFolderFailsAsNotFoundAndCreatesNothing) {
     const AtomicFile::Result result = AtomicFile::write(folder.file("memo/0001"), kRecord);
 
     EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.error.isEmpty());
+    EXPECT_EQ(result.error().text(), QStringLiteral("File not found"));
     EXPECT_TRUE(folderEntries().isEmpty());
 }
 
@@ -65,7 +72,7 @@ TEST_F(AtomicFileTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporary) {
     const AtomicFile::Result result = AtomicFile::write(target, kRecord);
 
     EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.error.isEmpty());
+    EXPECT_EQ(result.error().text(), QStringLiteral("Disk full"));
     EXPECT_EQ(folder.read("memo.list"), old);
     EXPECT_EQ(folderEntries(), QStringList{"memo.list"});
 }
@@ -77,4 +84,28 @@ TEST_F(AtomicFileTest, FaultHitsOnlyTheFilesItAccepts) {
     EXPECT_TRUE(AtomicFile::write(folder.file("nevnap.data"), kRecord).ok);
     EXPECT_FALSE(AtomicFile::write(target, kRecord).ok);
     EXPECT_EQ(folderEntries(), QStringList{"nevnap.data"});
+}
+
+// A file that may not be replaced, refused in the run-time's words whatever language the toolkit
+// speaks: never Qt's (translated) reason. Immutable binds root too; a read-only mode only others.
+TEST_F(AtomicFileTest, AFileThatMayNotBeReplacedIsRefusedInTheRunTimesWords) {
+    QTranslator hungarian;
+    ASSERT_TRUE(hungarian.load(QStringLiteral("qtbase_hu"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    QCoreApplication::installTranslator(&hungarian);
+    folder.write("time.list", kRecord);
+    const QString path = folder.file("time.list");
+    const ImmutableFile immutable(path);
+    if (!immutable.applied()) {
+        if (::geteuid() == 0)
+            GTEST_SKIP() << "the file system keeps no immutable flag, and root writes any file";
+        ASSERT_EQ(::chmod(QFile::encodeName(path), 0444), 0);
+    }
+
+    const AtomicFile::Result result = AtomicFile::write(path, "new");
+    QCoreApplication::removeTranslator(&hungarian);
+
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error().text(), QStringLiteral("File access denied"));
+    EXPECT_EQ(folder.read("time.list"), kRecord);
 }
