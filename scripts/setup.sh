@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libgtest-dev libxcb1-dev
   xvfb xauth xdotool x11-utils openbox trayer fonts-dejavu-core libfaketime
-  cups printer-driver-cups-pdf poppler-utils
+  cups libcups2-dev printer-driver-cups-pdf poppler-utils
   clang-14 libclang-rt-14-dev
 )
 
