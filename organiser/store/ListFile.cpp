@@ -8,10 +8,9 @@
 
 namespace ListFile {
 
-int load(const QString& path, ReminderTable& table) {
-    // Read only: the start-up scan may read lists that it may not write.
+int load(const QString& path, ReminderTable& table, RegularFile::Access access) {
     const RegularFile::Read read =
-        RegularFile::read(path, qint64(ReminderTable::Capacity) * TReminderRec::Size);
+        RegularFile::read(path, qint64(ReminderTable::Capacity) * TReminderRec::Size, access);
     if (!read.ok())
         throw read.error();
     const QByteArray& content = *read.bytes;

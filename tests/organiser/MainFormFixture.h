@@ -6,6 +6,7 @@
 #include "MainSettings.h"
 #include "NewForm.h"
 #include "RecordBytes.h"
+#include "RegularFile.h"
 #include "Shell.h"
 #include "Tables.h"
 #include "TempFolder.h"
@@ -41,6 +42,7 @@ protected:
         Dialogs::setResponderForTesting({});
         Shell::setOpenerForTesting({});
         AtomicFile::setFaultForTesting({});
+        RegularFile::setWriteProtectedForTesting({});
         TfrmNew::setModalRunForTesting({});
     }
 
@@ -55,6 +57,15 @@ protected:
     void failWritesOf(const QString& name) {
         const QString path = folder.file(name);
         AtomicFile::setFaultForTesting([path](const QString& target) { return target == path; });
+    }
+
+    // The files refuse to be opened for writing, as read-only ones do (to all but root).
+    void writeProtect(const QStringList& names) {
+        QStringList paths;
+        for (const QString& name : names)
+            paths.append(folder.file(name));
+        RegularFile::setWriteProtectedForTesting(
+            [paths](const QString& path) { return paths.contains(path); });
     }
 
     const QByteArray nevnap = RecordBytes::day("\xC1"

@@ -74,8 +74,8 @@ TEST_F(GuardTest, IoErrorsAreWordedByTheirCause) {
         {RunError::io(EIO), QStringLiteral("I/O error 5.")},
         {RunError::io(IoCause::Other), QStringLiteral("I/O error 5.")},
     };
-    for (const auto& [error, text] : cases)
-        EXPECT_FALSE(runGuarded([&] { throw error; }));
+    for (const auto& entry : cases)
+        EXPECT_FALSE(runGuarded([&] { throw entry.first; }));
     ASSERT_EQ(boxes.size(), std::size(cases));
     for (size_t i = 0; i < std::size(cases); ++i)
         EXPECT_EQ(boxes[i].text, cases[i].second);
