@@ -1,5 +1,6 @@
 #include "EditForm.h"
 
+#include "Dialogs.h"
 #include "Guard.h"
 #include "ReminderGrid.h"
 #include "SpinField.h"
@@ -102,7 +103,7 @@ void TfrmEdit::editCurrentRow() {
     }
     edMsg->setText(m_grid->cell(row, 1));
     edMsg->setFocus();
-    exec();
+    Dialogs::runModal(*this);
 }
 
 void TfrmEdit::btnOkClick() {
