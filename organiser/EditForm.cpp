@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "Guard.h"
+#include "OneLineValidator.h"
 #include "ReminderGrid.h"
 #include "SpinField.h"
 
@@ -30,6 +31,8 @@ TfrmEdit::TfrmEdit(QWidget* mainWindow, ReminderGrid* grid, std::function<void()
     lbMemo = new QLabel(QStringLiteral("Emlékeztető üzenet:"));
     edMsg = new QLineEdit;
     edMsg->setObjectName(QStringLiteral("edMsg"));
+    // The message becomes a cell of the grid, which holds one line.
+    edMsg->setValidator(new OneLineValidator(edMsg));
     btnOk = new QPushButton(QStringLiteral("&OK"));
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnCancel = new QPushButton(QStringLiteral("&Mégse"));

@@ -10,6 +10,7 @@
 # a length of 0 for empty arrays, which is harmless but flagged (nonnull-attribute).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/setup.sh sanitize
 
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize
