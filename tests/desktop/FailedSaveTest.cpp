@@ -1,5 +1,4 @@
 #include "DesktopTest.h"
-#include "ImmutableFile.h"
 #include "Polling.h"
 #include "ReminderRecordBytes.h"
 
@@ -48,29 +47,6 @@ TEST_F(FailedSaveTest, WindowStaysOpenAndTheNextCloseSaves) {
     EXPECT_EQ(folder().read(QStringLiteral("task.list")), task.bytes());
     EXPECT_EQ(folder().read(QStringLiteral("nevnap.data")),
               ProgramFolder::delivered(QStringLiteral("nevnap.data")));
-}
-
-// A list the organiser may not write back is refused as it starts, not when it closes: the user
-// hears of it at once, and the close, which leaves it alone, goes through. An immutable file binds
-// root as well, where the file system keeps the flag.
-TEST_F(FailedSaveTest, AListThatMayNotBeWrittenIsRefusedAtTheStartAndLeftAloneAtTheClose) {
-    const ReminderRecordBytes appointment(53, 0, "Fogorvos");
-    ASSERT_TRUE(folder().write(QStringLiteral("time.list"), appointment.bytes()));
-    const ImmutableFile locked(folder().file(QStringLiteral("time.list")));
-    if (!locked.applied())
-        GTEST_SKIP() << "the file system keeps no immutable flag";
-
-    ProgramRun& organiser = startOrganiser();
-    const WindowId box = waitForBox(organiser);
-    ASSERT_NE(box, 0u) << "nothing was said at the start\n" << organiser.describe().toStdString();
-    saveScreenshot(box, QStringLiteral("read-only-list"));
-    ASSERT_TRUE(confirmBox(box));
-    const WindowId window = waitForMainWindow(organiser);
-    ASSERT_NE(window, 0u) << organiser.describe().toStdString();
-    ASSERT_TRUE(requestClose(window));
-    ASSERT_TRUE(organiser.waitForExit(Polling::StepTimeout)) << organiser.describe().toStdString();
-    EXPECT_EQ(organiser.exitCode(), 0);
-    EXPECT_EQ(folder().read(QStringLiteral("time.list")), appointment.bytes());
 }
 
 } // namespace

@@ -144,12 +144,7 @@ void PrivateCups::stopScheduler() {
     m_scheduler->stop();
 }
 
-QStringList PrivateCups::jobs() const {
-    const ProgramRun::Result listed = tool(QStringLiteral("lpstat"), {QStringLiteral("-o")});
-    return QString::fromUtf8(listed.output).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
 bool PrivateCups::isIdle() const {
-    const ProgramRun::Result listed = tool(QStringLiteral("lpstat"), {QStringLiteral("-o")});
-    return listed.succeeded() && listed.output.trimmed().isEmpty();
+    const ProgramRun::Result jobs = tool(QStringLiteral("lpstat"), {QStringLiteral("-o")});
+    return jobs.succeeded() && jobs.output.trimmed().isEmpty();
 }

@@ -28,8 +28,6 @@ public:
     QString printedFile() const { return m_folder.file(QStringLiteral("out/printed.pdf")); }
     // True once no job waits or prints any more.
     bool isIdle() const;
-    // The jobs that wait or print, a line each.
-    QStringList jobs() const;
 
     // The printer refuses new jobs (cupsreject); false when the scheduler did not take that.
     bool rejectJobs();

@@ -59,15 +59,6 @@ protected:
         AtomicFile::setFaultForTesting([path](const QString& target) { return target == path; });
     }
 
-    // The files refuse to be opened for writing, as read-only ones do (to all but root).
-    void writeProtect(const QStringList& names) {
-        QStringList paths;
-        for (const QString& name : names)
-            paths.append(folder.file(name));
-        RegularFile::setWriteProtectedForTesting(
-            [paths](const QString& path) { return paths.contains(path); });
-    }
-
     const QByteArray nevnap = RecordBytes::day("\xC1"
                                                "bel",
                                                {"01.02"}) +
