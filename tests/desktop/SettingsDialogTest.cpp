@@ -119,6 +119,37 @@ TEST_F(SettingsDialogTest, TheAboutWindowAndTheHelpFromTheOrganisersMenu) {
     closeOrganiser(organiser, mainWindow);
 }
 
+// Over a main window that stays on top of the others, the organiser's own windows still come up
+// above it, the help too, and stay there when the main window gets the keyboard back.
+TEST_F(SettingsDialogTest, TheHelpAndTheAboutWindowStayAboveAStayOnTopMainWindow) {
+    // Larger than the help, so that the picture shows the one over the other.
+    ASSERT_TRUE(folder().write(
+        Ini, "[MainForm]\r\nStayOnTop=1\r\nLeft=20\r\nTop=20\r\nWidth=900\r\nHeight=700\r\n"));
+    ProgramRun& organiser = startOrganiser();
+    const WindowId mainWindow = waitForMainWindow(organiser);
+    ASSERT_NE(mainWindow, 0u) << organiser.describe().toStdString();
+    ASSERT_TRUE(waitUntilActive(mainWindow));
+
+    ASSERT_TRUE(keys("alt+s Return"));
+    const WindowId help = waitForTitle(organiser, HelpTitle);
+    ASSERT_NE(help, 0u) << organiser.describe().toStdString();
+    EXPECT_TRUE(
+        Polling::waitUntil([&] { return isAbove(help, mainWindow); }, Polling::StepTimeout));
+    ASSERT_TRUE(desktop().activate(mainWindow));
+    EXPECT_TRUE(isAbove(help, mainWindow));
+    saveScreenshot({mainWindow, help}, QStringLiteral("help-over-stay-on-top"));
+
+    ASSERT_TRUE(keys("alt+s Up Return"));
+    const WindowId about = waitForTitle(organiser, AboutTitle);
+    ASSERT_NE(about, 0u) << organiser.describe().toStdString();
+    EXPECT_TRUE(
+        Polling::waitUntil([&] { return isAbove(about, mainWindow); }, Polling::StepTimeout));
+    ASSERT_TRUE(desktop().activate(about));
+    ASSERT_TRUE(keys("alt+o"));
+    ASSERT_TRUE(waitUntilGone(about));
+    closeOrganiser(organiser, mainWindow);
+}
+
 TEST_F(SettingsDialogTest, TheAboutWindowFromTheViewersMenu) {
     ASSERT_TRUE(folder().write(QStringLiteral("time/3001"),
                                "Id\xF5pont|Eml\xE9keztet\xF5\r\n23:59|K\xE9s\xF5 este\r\n"));
