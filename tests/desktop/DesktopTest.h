@@ -6,6 +6,7 @@
 #include "XSession.h"
 
 #include <QProcessEnvironment>
+#include <QRect>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -18,6 +19,10 @@
 // Texts in failure messages as text, not as a list of characters.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QRect& rect, std::ostream* out) {
+    *out << rect.x() << ',' << rect.y() << ' ' << rect.width() << 'x' << rect.height();
 }
 
 // The organiser on a real desktop. Each group of tests gets its own X session; each test gets a
