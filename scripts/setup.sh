@@ -9,6 +9,7 @@ packages=(
   xvfb xauth xdotool x11-utils openbox trayer fonts-dejavu-core libfaketime
   cups printer-driver-cups-pdf poppler-utils
   clang-14 libclang-rt-14-dev
+  dbus-daemon at-spi2-core libatspi2.0-dev
 )
 
 missing=()

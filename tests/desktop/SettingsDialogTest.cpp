@@ -23,6 +23,25 @@ protected:
                                       QLatin1Char('$'));
     }
 
+    struct Opened {
+        ProgramRun* organiser = nullptr;
+        WindowId mainWindow = 0;
+        WindowId dialog = 0;
+    };
+
+    // The organiser started over these settings, and its settings dialog opened from the menu,
+    // "Beállítások", "Általános beállítások...": the keyboard starts on the dialog's page tabs.
+    void openSettings(const QByteArray& settings, Opened& opened) {
+        ASSERT_TRUE(folder().write(Ini, settings));
+        opened.organiser = &startOrganiser();
+        opened.mainWindow = waitForMainWindow(*opened.organiser);
+        ASSERT_NE(opened.mainWindow, 0u) << opened.organiser->describe().toStdString();
+        ASSERT_TRUE(waitUntilActive(opened.mainWindow) && keys("alt+b b"));
+        opened.dialog = waitForTitle(*opened.organiser, SettingsTitle);
+        ASSERT_NE(opened.dialog, 0u) << opened.organiser->describe().toStdString();
+        ASSERT_TRUE(waitUntilActive(opened.dialog));
+    }
+
     void closeOrganiser(ProgramRun& organiser, WindowId mainWindow) {
         ASSERT_TRUE(requestClose(mainWindow));
         ASSERT_TRUE(organiser.waitForExit(Polling::StepTimeout))
@@ -35,15 +54,11 @@ protected:
 
 TEST_F(SettingsDialogTest, OkWritesTheDialogsKeysAndTemplateAndTheOrganisersCloseLeavesThem) {
     // The main window's own keys from an earlier run: the dialog's OK keeps them.
-    ASSERT_TRUE(folder().write(Ini, "[MainForm]\r\nTop=80\r\nPageIndex=1\r\n"));
-    ProgramRun& organiser = startOrganiser();
-    const WindowId mainWindow = waitForMainWindow(organiser);
-    ASSERT_NE(mainWindow, 0u) << organiser.describe().toStdString();
-    // "Beállítások", "Általános beállítások...": the keyboard starts on the dialog's page tabs.
-    ASSERT_TRUE(waitUntilActive(mainWindow) && keys("alt+b b"));
-    const WindowId dialog = waitForTitle(organiser, SettingsTitle);
-    ASSERT_NE(dialog, 0u) << organiser.describe().toStdString();
-    ASSERT_TRUE(waitUntilActive(dialog));
+    Opened opened;
+    ASSERT_NO_FATAL_FAILURE(openSettings("[MainForm]\r\nTop=80\r\nPageIndex=1\r\n", opened));
+    ProgramRun& organiser = *opened.organiser;
+    const WindowId mainWindow = opened.mainWindow;
+    const WindowId dialog = opened.dialog;
     saveScreenshot(dialog, QStringLiteral("settings-1-organiser-view"));
 
     // The horizontal layout: past the inner tabs and the two tool-bar boxes to the layout's
@@ -94,6 +109,9 @@ TEST_F(SettingsDialogTest, OkWritesTheDialogsKeysAndTemplateAndTheOrganisersClos
 }
 
 TEST_F(SettingsDialogTest, TheAboutWindowAndTheHelpFromTheOrganisersMenu) {
+    // A red window font: the about window takes it, but not for the logo, the links and the
+    // licence, which keep their own fonts and colours (the pictures show it).
+    ASSERT_TRUE(folder().write(Ini, "[MainForm]\r\nFontColor=clRed\r\n"));
     ProgramRun& organiser = startOrganiser();
     const WindowId mainWindow = waitForMainWindow(organiser);
     ASSERT_NE(mainWindow, 0u) << organiser.describe().toStdString();
@@ -117,6 +135,21 @@ TEST_F(SettingsDialogTest, TheAboutWindowAndTheHelpFromTheOrganisersMenu) {
     ASSERT_NE(help, 0u) << organiser.describe().toStdString();
     saveScreenshot(help, QStringLiteral("help-contents"));
     closeOrganiser(organiser, mainWindow);
+}
+
+// At a main window's 14 points the dialog is as large as its controls need, its page tabs
+// wrapping into rows; it stays on the screen.
+TEST_F(SettingsDialogTest, AtFourteenPointsTheDialogFitsItsControlsOnTheScreen) {
+    Opened opened;
+    ASSERT_NO_FATAL_FAILURE(openSettings("[MainForm]\r\nFontSize=14\r\n", opened));
+    EXPECT_TRUE(desktop().screenGeometry().contains(desktop().frameGeometry(opened.dialog)));
+    saveScreenshot(opened.dialog, QStringLiteral("settings-14pt-organiser"));
+    ASSERT_TRUE(keys("Right"));
+    saveScreenshot(opened.dialog, QStringLiteral("settings-14pt-viewer"));
+    ASSERT_TRUE(keys("alt+m"));
+    ASSERT_TRUE(waitUntilGone(opened.dialog));
+    closeOrganiser(*opened.organiser, opened.mainWindow);
+    EXPECT_FALSE(folder().read(Ini).contains("[ViewForm]")) << "Cancel writes nothing";
 }
 
 // Over a main window that stays on top of the others, the organiser's own windows still come up
