@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 
 namespace {
 
@@ -13,78 +12,59 @@ const QString Launcher = QStringLiteral("/usr/libexec/at-spi-bus-launcher");
 } // namespace
 
 AccessibilityBus::AccessibilityBus() {
-    if (!m_folder.isValid()) {
-        fail(QStringLiteral("no folder for the bus"));
+    const QString runtime = m_folder.filePath(QStringLiteral("runtime"));
+    if (!QDir().mkpath(runtime) || !QFile::exists(Launcher)) {
+        m_error = QStringLiteral("at-spi-bus-launcher is not installed (Debian package "
+                                 "at-spi2-core); bash scripts/setup.sh installs it");
         return;
     }
-    const QString runtime = m_folder.filePath(QStringLiteral("runtime"));
-    QDir().mkpath(runtime);
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (startSessionBus())
-        startBusLauncher();
-}
-
-AccessibilityBus::~AccessibilityBus() {
-    // The launcher ends with its session bus, and takes the accessibility bus and the registry
-    // with it.
-    m_sessionBus.reset();
-    m_launcher.reset();
-}
-
-bool AccessibilityBus::fail(const QString& error) {
-    m_error = error;
-    return false;
-}
-
-QProcessEnvironment AccessibilityBus::busEnvironment() const {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    // Told of the display, the launcher would announce its bus on it to every program there.
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "AT_SPI_BUS_ADDRESS"})
-        environment.remove(QString::fromLatin1(name));
-    environment.insert(QStringLiteral("HOME"), m_folder.path());
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"),
-                       m_folder.filePath(QStringLiteral("runtime")));
-    if (!m_address.isEmpty())
-        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
-    return environment;
-}
-
-bool AccessibilityBus::startSessionBus() {
-    if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty() ||
-        !QFile::exists(Launcher))
-        return fail(QStringLiteral("dbus-daemon or at-spi-bus-launcher is not installed (Debian "
-                                   "packages dbus-daemon, at-spi2-core); bash scripts/setup.sh "
-                                   "installs them"));
+    // The session bus prints its address once it takes connections: that is its "ready".
     const QString address = QStringLiteral("unix:path=") + m_folder.filePath(QStringLiteral("bus"));
-    // The bus prints its address once it takes connections: that is its "ready".
     m_sessionBus = std::make_unique<ProgramRun>(
         QStringLiteral("dbus-daemon"),
         QStringList{QStringLiteral("--session"), QStringLiteral("--nofork"),
                     QStringLiteral("--address=") + address, QStringLiteral("--print-address=1")},
         busEnvironment());
-    if (m_sessionBus->readLine(Polling::StartTimeout).isEmpty())
-        return fail(QStringLiteral("the session bus did not come up: ") + m_sessionBus->describe());
+    if (m_sessionBus->readLine(Polling::StartTimeout).isEmpty()) {
+        m_error = QStringLiteral("the session bus did not come up: ") + m_sessionBus->describe();
+        return;
+    }
     m_address = address;
-    return true;
-}
-
-bool AccessibilityBus::startBusLauncher() {
+    // The accessibility bus is there once its socket is.
     m_launcher = std::make_unique<ProgramRun>(
         Launcher, QStringList{QStringLiteral("--launch-immediately")}, busEnvironment());
-    const bool ready = Polling::waitUntil(
-        [&] { return !m_launcher->isRunning() || probe({QStringLiteral("ready")}).succeeded(); },
-        Polling::StartTimeout);
-    if (!ready || !m_launcher->isRunning())
-        return fail(QStringLiteral("the accessibility bus did not come up: ") +
-                    m_launcher->describe());
-    return true;
+    const QString socket = runtime + QStringLiteral("/at-spi/bus");
+    if (!Polling::waitUntil([&] { return QFile::exists(socket) || !m_launcher->isRunning(); },
+                            Polling::StartTimeout) ||
+        !m_launcher->isRunning())
+        m_error =
+            QStringLiteral("the accessibility bus did not come up: ") + m_launcher->describe();
+}
+
+AccessibilityBus::~AccessibilityBus() {
+    // The launcher ends with its session bus, and the accessibility bus and registry with it.
+    m_sessionBus.reset();
+    m_launcher.reset();
+}
+
+QProcessEnvironment AccessibilityBus::busEnvironment() const {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // Told of the display, the launcher would announce its bus there to every program.
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("AT_SPI_BUS_ADDRESS"));
+    environment.insert(QStringLiteral("HOME"), m_folder.path());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"),
+                       m_folder.filePath(QStringLiteral("runtime")));
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
+    return environment;
 }
 
 QProcessEnvironment AccessibilityBus::programVariables() const {
-    QProcessEnvironment environment;
-    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
-    environment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
-    return environment;
+    QProcessEnvironment variables;
+    variables.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
+    variables.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+    return variables;
 }
 
 ProgramRun::Result AccessibilityBus::probe(const QStringList& arguments) const {
@@ -94,22 +74,18 @@ ProgramRun::Result AccessibilityBus::probe(const QStringList& arguments) const {
 
 QList<AccessibleObject> AccessibilityBus::objectsOf(qint64 pid) const {
     QList<AccessibleObject> objects;
-    const ProgramRun::Result result = probe({QStringLiteral("tree"), QString::number(pid)});
-    if (!result.succeeded())
-        return objects;
+    const ProgramRun::Result result = probe({QString::number(pid)});
     for (const QString& line : QString::fromUtf8(result.output).split(QLatin1Char('\n'))) {
         const QStringList fields = line.split(QLatin1Char('\t'));
-        if (fields.size() != 5)
-            continue;
-        const auto list = [](const QString& field) {
-            return field.split(QLatin1Char(','), Qt::SkipEmptyParts);
-        };
-        objects.append({fields[0].toInt(), fields[1], fields[2], list(fields[3]), list(fields[4])});
+        if (result.succeeded() && fields.size() == 5)
+            objects.append({fields[0].toInt(), fields[1], fields[2],
+                            fields[3].split(QLatin1Char(','), Qt::SkipEmptyParts),
+                            fields[4].split(QLatin1Char(','), Qt::SkipEmptyParts)});
     }
     return objects;
 }
 
 bool AccessibilityBus::act(qint64 pid, const QString& role, const QString& name,
                            const QString& action) const {
-    return probe({QStringLiteral("do"), QString::number(pid), role, name, action}).succeeded();
+    return probe({QString::number(pid), role, name, action}).succeeded();
 }

@@ -1,8 +1,6 @@
 #include "WrapTabBar.h"
-#include "WrapTabWidget.h"
 
 #include <QAccessible>
-#include <QImage>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleFactory>
@@ -22,30 +20,24 @@ protected:
         bar.resize(bar.sizeHint());
     }
 
-    void moveMouseTo(const QPoint& at) {
+    QImage tabWithMouseAt(int tab, const QPoint& at) {
         QMouseEvent move(QEvent::MouseMove, at, bar.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
         QCoreApplication::sendEvent(&bar, &move);
+        return bar.grab(bar.tabRects()[tab]).toImage();
     }
-
-    QImage tabPicture(int index) { return bar.grab(bar.tabRects()[index]).toImage(); }
 
     WrapTabBar bar;
 };
 
-TEST_F(WrapTabBarTest, ATabLightsUpUnderTheMouseInEveryStyle) {
+TEST_F(WrapTabBarTest, ATabLightsUpUnderTheMouseInEveryStyleTheChosenOneStaysAsItIs) {
     for (const QString& name : QStyleFactory::keys()) {
         SCOPED_TRACE(name.toStdString());
         const std::unique_ptr<QStyle> style(QStyleFactory::create(name));
         bar.setStyle(style.get());
-        moveMouseTo({-5, -5});
-        const QImage plain = tabPicture(1);
-        moveMouseTo(bar.tabRects()[1].center());
-        EXPECT_NE(tabPicture(1), plain);
-        // The tab that is chosen stays as it is under the mouse.
-        const QImage chosen = tabPicture(0);
-        moveMouseTo(bar.tabRects()[0].center());
-        EXPECT_EQ(tabPicture(0), chosen);
+        const QPoint away(-5, -5);
+        EXPECT_FALSE(tabWithMouseAt(1, away) == tabWithMouseAt(1, bar.tabRects()[1].center()));
+        EXPECT_TRUE(tabWithMouseAt(0, away) == tabWithMouseAt(0, bar.tabRects()[0].center()));
         bar.setStyle(nullptr);
     }
 }
@@ -55,52 +47,33 @@ TEST_F(WrapTabBarTest, ATabLightsUpUnderTheMouseInEveryStyle) {
 TEST_F(WrapTabBarTest, AssistiveToolsSeeAPageTabListWithItsPageTabs) {
     bar.show();
     QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(&bar);
-    ASSERT_NE(strip, nullptr);
     EXPECT_EQ(strip->role(), QAccessible::PageTabList);
     ASSERT_EQ(strip->childCount(), 3);
     const char* names[] = {"Időpontok", "Feladatok", "Feljegyzések"};
     for (int index = 0; index < 3; ++index) {
         QAccessibleInterface* tab = strip->child(index);
-        ASSERT_NE(tab, nullptr);
         EXPECT_EQ(tab->role(), QAccessible::PageTab);
         EXPECT_EQ(tab->text(QAccessible::Name), QString::fromUtf8(names[index]));
-        EXPECT_EQ(tab->parent(), strip);
         EXPECT_EQ(strip->indexOfChild(tab), index);
         EXPECT_EQ(tab->state().selected, index == 0);
-        EXPECT_TRUE(tab->state().focusable);
-        EXPECT_FALSE(tab->state().focused);
-        const QRect place = tab->rect();
-        EXPECT_EQ(place, bar.tabRects()[index].translated(bar.mapToGlobal(QPoint(0, 0))));
-        EXPECT_EQ(strip->childAt(place.center().x(), place.center().y()), tab);
+        EXPECT_TRUE(tab->state().focusable && !tab->state().focused);
+        const QPoint middle = tab->rect().center();
+        EXPECT_EQ(tab->rect().topLeft(), bar.mapToGlobal(bar.tabRects()[index].topLeft()));
+        EXPECT_EQ(strip->childAt(middle.x(), middle.y()), tab);
     }
-    EXPECT_EQ(strip->child(1), strip->child(1)) << "a tab keeps its identity";
-    EXPECT_EQ(strip->text(QAccessible::Name), QStringLiteral("Időpontok"));
-
     bar.activateWindow();
     bar.setFocus();
     ASSERT_TRUE(QTest::qWaitFor([&] { return bar.hasFocus(); }));
-    EXPECT_TRUE(strip->child(0)->state().focused);
     EXPECT_EQ(strip->focusChild(), strip->child(0));
-}
+    EXPECT_TRUE(strip->child(0)->state().focused);
 
-TEST(WrapTabWidgetTest, TheTabsPressActionChoosesItsPage) {
-    WrapTabWidget pages;
-    for (const char* caption : {"Időpontok", "Feladatok"})
-        pages.addTab(new QWidget, QString::fromUtf8(caption));
-    QAccessibleInterface* tab = QAccessible::queryAccessibleInterface(pages.tabBar())->child(1);
-    QAccessibleActionInterface* actions = tab->actionInterface();
-    ASSERT_NE(actions, nullptr);
-    EXPECT_EQ(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
-    actions->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(pages.currentIndex(), 1);
-    EXPECT_TRUE(tab->state().selected);
-
-    pages.tabBar()->setEnabled(false);
-    QAccessible::queryAccessibleInterface(pages.tabBar())
-        ->child(0)
-        ->actionInterface()
-        ->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(pages.currentIndex(), 1) << "a disabled strip chooses nothing";
+    bar.setEnabled(false);
+    strip->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(bar.currentIndex(), 0) << "a disabled strip chooses nothing";
+    bar.setEnabled(true);
+    strip->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(bar.currentIndex(), 2);
+    EXPECT_EQ(strip->text(QAccessible::Name), QStringLiteral("Feljegyzések"));
 }
 
 } // namespace
