@@ -23,25 +23,6 @@ protected:
                                       QLatin1Char('$'));
     }
 
-    struct Opened {
-        ProgramRun* organiser = nullptr;
-        WindowId mainWindow = 0;
-        WindowId dialog = 0;
-    };
-
-    // The organiser started over these settings, and its settings dialog opened from the menu,
-    // "Beállítások", "Általános beállítások...": the keyboard starts on the dialog's page tabs.
-    void openSettings(const QByteArray& settings, Opened& opened) {
-        ASSERT_TRUE(folder().write(Ini, settings));
-        opened.organiser = &startOrganiser();
-        opened.mainWindow = waitForMainWindow(*opened.organiser);
-        ASSERT_NE(opened.mainWindow, 0u) << opened.organiser->describe().toStdString();
-        ASSERT_TRUE(waitUntilActive(opened.mainWindow) && keys("alt+b b"));
-        opened.dialog = waitForTitle(*opened.organiser, SettingsTitle);
-        ASSERT_NE(opened.dialog, 0u) << opened.organiser->describe().toStdString();
-        ASSERT_TRUE(waitUntilActive(opened.dialog));
-    }
-
     void closeOrganiser(ProgramRun& organiser, WindowId mainWindow) {
         ASSERT_TRUE(requestClose(mainWindow));
         ASSERT_TRUE(organiser.waitForExit(Polling::StepTimeout))
@@ -54,11 +35,15 @@ protected:
 
 TEST_F(SettingsDialogTest, OkWritesTheDialogsKeysAndTemplateAndTheOrganisersCloseLeavesThem) {
     // The main window's own keys from an earlier run: the dialog's OK keeps them.
-    Opened opened;
-    ASSERT_NO_FATAL_FAILURE(openSettings("[MainForm]\r\nTop=80\r\nPageIndex=1\r\n", opened));
-    ProgramRun& organiser = *opened.organiser;
-    const WindowId mainWindow = opened.mainWindow;
-    const WindowId dialog = opened.dialog;
+    ASSERT_TRUE(folder().write(Ini, "[MainForm]\r\nTop=80\r\nPageIndex=1\r\n"));
+    ProgramRun& organiser = startOrganiser();
+    const WindowId mainWindow = waitForMainWindow(organiser);
+    ASSERT_NE(mainWindow, 0u) << organiser.describe().toStdString();
+    // "Beállítások", "Általános beállítások...": the keyboard starts on the dialog's page tabs.
+    ASSERT_TRUE(waitUntilActive(mainWindow) && keys("alt+b b"));
+    const WindowId dialog = waitForTitle(organiser, SettingsTitle);
+    ASSERT_NE(dialog, 0u) << organiser.describe().toStdString();
+    ASSERT_TRUE(waitUntilActive(dialog));
     saveScreenshot(dialog, QStringLiteral("settings-1-organiser-view"));
 
     // The horizontal layout: past the inner tabs and the two tool-bar boxes to the layout's
@@ -109,9 +94,6 @@ TEST_F(SettingsDialogTest, OkWritesTheDialogsKeysAndTemplateAndTheOrganisersClos
 }
 
 TEST_F(SettingsDialogTest, TheAboutWindowAndTheHelpFromTheOrganisersMenu) {
-    // A red window font: the about window takes it, but not for the logo, the links and the
-    // licence, which keep their own fonts and colours (the pictures show it).
-    ASSERT_TRUE(folder().write(Ini, "[MainForm]\r\nFontColor=clRed\r\n"));
     ProgramRun& organiser = startOrganiser();
     const WindowId mainWindow = waitForMainWindow(organiser);
     ASSERT_NE(mainWindow, 0u) << organiser.describe().toStdString();
@@ -137,49 +119,38 @@ TEST_F(SettingsDialogTest, TheAboutWindowAndTheHelpFromTheOrganisersMenu) {
     closeOrganiser(organiser, mainWindow);
 }
 
-// At a main window's 14 points the dialog is as large as its controls need, its page tabs
-// wrapping into rows; it stays on the screen.
-TEST_F(SettingsDialogTest, AtFourteenPointsTheDialogFitsItsControlsOnTheScreen) {
-    Opened opened;
-    ASSERT_NO_FATAL_FAILURE(openSettings("[MainForm]\r\nFontSize=14\r\n", opened));
-    EXPECT_TRUE(desktop().screenGeometry().contains(desktop().frameGeometry(opened.dialog)));
-    saveScreenshot(opened.dialog, QStringLiteral("settings-14pt-organiser"));
-    ASSERT_TRUE(keys("Right"));
-    saveScreenshot(opened.dialog, QStringLiteral("settings-14pt-viewer"));
-    ASSERT_TRUE(keys("alt+m"));
-    ASSERT_TRUE(waitUntilGone(opened.dialog));
-    closeOrganiser(*opened.organiser, opened.mainWindow);
-    EXPECT_FALSE(folder().read(Ini).contains("[ViewForm]")) << "Cancel writes nothing";
-}
-
-// Over a main window that stays on top of the others, the organiser's own windows still come up
-// above it, the help too, and stay there when the main window gets the keyboard back.
-TEST_F(SettingsDialogTest, TheHelpAndTheAboutWindowStayAboveAStayOnTopMainWindow) {
+// Over a main window that stays on top of the others, each window the organiser opens comes up
+// above it, the help too, and stays there when the main window gets the keyboard back. At the
+// main window's 14 points and red, the settings dialog's page tabs wrap, and the about window's
+// logo, links and licence keep their own fonts and colours (the pictures show them).
+TEST_F(SettingsDialogTest, TheOrganisersWindowsStayAboveAStayOnTopMainWindow) {
     // Larger than the help, so that the picture shows the one over the other.
-    ASSERT_TRUE(folder().write(
-        Ini, "[MainForm]\r\nStayOnTop=1\r\nLeft=20\r\nTop=20\r\nWidth=900\r\nHeight=700\r\n"));
+    ASSERT_TRUE(folder().write(Ini, "[MainForm]\r\nStayOnTop=1\r\nFontSize=14\r\n"
+                                    "FontColor=clRed\r\nLeft=20\r\nTop=20\r\nWidth=900\r\n"
+                                    "Height=700\r\n"));
     ProgramRun& organiser = startOrganiser();
     const WindowId mainWindow = waitForMainWindow(organiser);
     ASSERT_NE(mainWindow, 0u) << organiser.describe().toStdString();
-    ASSERT_TRUE(waitUntilActive(mainWindow));
+    const auto open = [&](const QString& keysToOpen, const QString& title) {
+        WindowId window = 0;
+        if (waitUntilActive(mainWindow) && keys(keysToOpen))
+            window = waitForTitle(organiser, title);
+        EXPECT_TRUE(Polling::waitUntil([&] { return window && isAbove(window, mainWindow); },
+                                       Polling::StepTimeout))
+            << title.toStdString();
+        return window;
+    };
 
-    ASSERT_TRUE(keys("alt+s Return"));
-    const WindowId help = waitForTitle(organiser, HelpTitle);
-    ASSERT_NE(help, 0u) << organiser.describe().toStdString();
-    EXPECT_TRUE(
-        Polling::waitUntil([&] { return isAbove(help, mainWindow); }, Polling::StepTimeout));
+    const WindowId dialog = open(QStringLiteral("alt+b b"), SettingsTitle);
+    saveScreenshot(dialog, QStringLiteral("settings-14pt"));
+    ASSERT_TRUE(desktop().activate(dialog) && keys("alt+m") && waitUntilGone(dialog));
+    const WindowId about = open(QStringLiteral("alt+s Up Return"), AboutTitle);
+    saveScreenshot(about, QStringLiteral("about-red-font"));
+    ASSERT_TRUE(desktop().activate(about) && keys("alt+o") && waitUntilGone(about));
+    const WindowId help = open(QStringLiteral("alt+s Return"), HelpTitle);
     ASSERT_TRUE(desktop().activate(mainWindow));
     EXPECT_TRUE(isAbove(help, mainWindow));
     saveScreenshot({mainWindow, help}, QStringLiteral("help-over-stay-on-top"));
-
-    ASSERT_TRUE(keys("alt+s Up Return"));
-    const WindowId about = waitForTitle(organiser, AboutTitle);
-    ASSERT_NE(about, 0u) << organiser.describe().toStdString();
-    EXPECT_TRUE(
-        Polling::waitUntil([&] { return isAbove(about, mainWindow); }, Polling::StepTimeout));
-    ASSERT_TRUE(desktop().activate(about));
-    ASSERT_TRUE(keys("alt+o"));
-    ASSERT_TRUE(waitUntilGone(about));
     closeOrganiser(organiser, mainWindow);
 }
 
