@@ -1,8 +1,8 @@
 #include "HelpWindow.h"
 
+#include "HelpBrowser.h"
 #include "Shell.h"
 
-#include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -13,7 +13,7 @@ HelpWindow::HelpWindow(QWidget* owner)
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Zimpa V2.00 - Súgó"));
     setAttribute(Qt::WA_QuitOnClose, false);
-    browser = new QTextBrowser(this);
+    browser = new HelpBrowser(this);
     browser->setObjectName(QStringLiteral("browser"));
     // Every link comes here first: the file's own anchors stay in the window, the rest is the
     // desktop's.

@@ -47,7 +47,7 @@ QImage image(int size) {
 
 QIcon icon() {
     QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128})
+    for (const int size : Sizes)
         icon.addPixmap(QPixmap::fromImage(image(size)));
     return icon;
 }

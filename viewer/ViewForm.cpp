@@ -66,13 +66,6 @@ void TfrmView::createGrid() {
     tZimpa = new ReminderGrid(DesignRows, 2);
     tZimpa->setObjectName(QStringLiteral("tZimpa"));
     tZimpa->setFrameShape(QFrame::NoFrame);
-    // The header shows the first row once it is fixed; until then every row is a plain row.
-    QHeaderView* header = tZimpa->horizontalHeader();
-    header->setFixedHeight(RowHeight);
-    header->setSectionResizeMode(QHeaderView::Fixed);
-    header->setSectionsClickable(false);
-    header->setHighlightSections(false);
-    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     tZimpa->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tZimpa->verticalHeader()->setDefaultSectionSize(RowHeight);
     tZimpa->setColumnWidth(0, 64);

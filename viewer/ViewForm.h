@@ -166,7 +166,6 @@ private:
     void clearGridCells();
     void fixHeaderRow();
     void refuseHeaderOfOneRow();
-    void showHeaderRow();
     void announce(const QString& time, const QString& message);
 
     // The section "ViewForm" in its order, which LoadSettings and SaveSettings both walk.
@@ -185,7 +184,6 @@ private:
     std::optional<qint32> m_viewerId;
     TViewSettings m_viewSettings;
     RowAlarms m_alarmTimes;
-    bool m_headerFixed = false;
     bool m_filling = false;   // cells are changed by a load, not by the user
     bool m_restyling = false; // a new window style hides and shows the window
 };

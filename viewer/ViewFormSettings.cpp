@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QHeaderView>
 #include <QTableWidget>
 
 QString TfrmView::settingsFile() const {
@@ -75,19 +74,10 @@ void TfrmView::applyFont(const QString& name, std::uint8_t size) {
     if (size > 0)
         shown.setPointSize(size);
     setFont(shown);
-    // The desktop gives headers a font of their own, which a window's font does not reach: the
-    // grid's header row follows the stored font like its cells.
-    tZimpa->horizontalHeader()->setFont(shown);
 }
 
 void TfrmView::applyFontColour(quint32 colour) {
     ColourNames::applyTextColour(this, colour);
-    // The header row writes in the colour of buttons.
-    QHeaderView* header = tZimpa->horizontalHeader();
-    QPalette colours = header->palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-        colours.setColor(group, QPalette::ButtonText, palette().color(group, QPalette::Text));
-    header->setPalette(colours);
 }
 
 bool TfrmView::stayOnTop() const {
