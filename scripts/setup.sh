@@ -10,14 +10,15 @@ set -euo pipefail
 build_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libgtest-dev
-  libx11-dev libxcb1-dev libcups2-dev
+  libx11-dev libxcb1-dev libatspi2.0-dev libcups2-dev
 )
 # Real windows on a private display, the clock library, the print test's own scheduler and PDF
-# printer, and the install test's validators.
+# printer, the install test's validators, and a private accessibility bus.
 test_packages=(
   xvfb xauth xdotool x11-utils openbox trayer fonts-dejavu-core libfaketime
   cups printer-driver-cups-pdf poppler-utils
   desktop-file-utils appstream
+  dbus-daemon at-spi2-core
 )
 # clang with libFuzzer and the sanitizers' run-time.
 fuzz_packages=(

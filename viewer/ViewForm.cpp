@@ -129,7 +129,9 @@ void TfrmView::StatusBar1DblClick() {
 }
 
 void TfrmView::FormCloseQuery(bool& canClose) {
-    SaveSettings();
+    // A settings file that cannot be written is reported as the organiser reports it, and the
+    // window closes all the same, out of the register.
+    runGuarded([this] { SaveSettings(); });
     leaveRegister();
     canClose = true;
 }
