@@ -112,7 +112,7 @@ void TfrmMain::loadReminderList(Kind kind) {
     const RuleRefresh::BulkFill bulkFill(m_ruleRefresh);
     list->clear();
     ReminderTable& table = m_tables.reminders(kind);
-    const int count = ListFile::load(dataFile(kind), table);
+    const int count = ListFile::load(dataFile(kind), table, RegularFile::Access::ReadWrite);
     for (int i = 0; i < count; ++i) {
         auto* item = new QListWidgetItem(table[i].Title(), list);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);

@@ -110,7 +110,7 @@ bool TfrmMain::loadNoteContent(const QString& path) {
     mZimpa->clear();
     const std::optional<QByteArray> bytes = ContentFile::readBytes(path);
     if (!bytes)
-        throw RunError::io(path, IoCause::AccessDenied);
+        throw RunError::io(IoCause::AccessDenied);
     RichText::load(*bytes, *mZimpa->document());
     // The loading left the caret, and the view with it, at the text's end.
     mZimpa->moveCursor(QTextCursor::Start);

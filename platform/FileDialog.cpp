@@ -1,5 +1,7 @@
 #include "FileDialog.h"
 
+#include "Dialogs.h"
+
 #include <QFileDialog>
 
 namespace {
@@ -23,6 +25,8 @@ std::optional<QString> FileDialog::run(const Request& request, QWidget* parent) 
     // Modal to the window only: an alert window may still pop up meanwhile.
     if (parent)
         dialog.setWindowModality(Qt::WindowModal);
+    // The list of file types shows the entry's name; the pattern stays behind it.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilter(request.filterName + QStringLiteral(" (") + request.filterPattern +
                          QLatin1Char(')'));
     if (request.mode == Mode::Save) {
@@ -35,7 +39,7 @@ std::optional<QString> FileDialog::run(const Request& request, QWidget* parent) 
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     dialog.setSizeGripEnabled(true);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (Dialogs::runModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first();
 }

@@ -129,7 +129,9 @@ void TfrmView::StatusBar1DblClick() {
 }
 
 void TfrmView::FormCloseQuery(bool& canClose) {
-    SaveSettings();
+    // A settings file that cannot be written is reported as the organiser reports it, and the
+    // window closes all the same, out of the register.
+    runGuarded([this] { SaveSettings(); });
     leaveRegister();
     canClose = true;
 }
@@ -162,8 +164,8 @@ void TfrmView::registerInstance() {
 }
 
 void TfrmView::reportRegisterFailure(const InstanceRegister& instances) {
-    if (!instances.lastError().isEmpty())
-        Dialogs::generalError(RunError::io(registerFile(), instances.lastError()).text());
+    if (instances.lastError() != 0)
+        Dialogs::generalError(RunError::io(instances.lastError()).text());
 }
 
 void TfrmView::leaveRegister() {

@@ -53,7 +53,8 @@ public:
 
     // The section "ViewForm" of the settings file in the program folder.
     void LoadSettings();
-    // Writes the nine keys; a file that cannot be written is reported, never raised.
+    // Writes the nine keys; raises RunError "Unable to write to <path>" when the file cannot be
+    // written, which the close reports.
     void SaveSettings();
 
     static QString SplitField(const QString& line, std::uint8_t part);
@@ -67,7 +68,8 @@ public:
     // Starts one more viewer with the arguments and reports a start that failed.
     void StartViewer(const QStringList& params);
 
-    // Saves the settings and leaves the register; closing is always allowed.
+    // Saves the settings (a failure is reported) and leaves the register; closing is always
+    // allowed.
     void FormCloseQuery(bool& canClose);
     void FormHide();
 

@@ -2,9 +2,7 @@
 #include "ViewForm.h"
 
 #include "DesktopColours.h"
-#include "Dialogs.h"
 #include "IniFile.h"
-#include "RunError.h"
 #include "TransparentForm.h"
 #include "WindowKeys.h"
 
@@ -67,15 +65,7 @@ void TfrmView::LoadSettings() {
 
 void TfrmView::SaveSettings() {
     IniFile ini(settingsFile());
-    try {
-        SettingsTable::save([](auto&& visit) { eachSettingsKey(visit); }, ini, *this);
-    } catch (const RunError&) {
-        // The window closes all the same; the user learns that its place was not kept.
-        Dialogs::information(QStringLiteral("Hiba: a(z) ") + settingsFile() +
-                                 QStringLiteral(" beállításfájl nem írható, a megjelenítő "
-                                                "ablak beállításai nem lettek elmentve."),
-                             this);
-    }
+    SettingsTable::save([](auto&& visit) { eachSettingsKey(visit); }, ini, *this);
 }
 
 void TfrmView::applyFont(const QString& name, std::uint8_t size) {

@@ -6,13 +6,19 @@
 #include "XSession.h"
 
 #include <QProcessEnvironment>
+#include <QRect>
 #include <QString>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <vector>
+
+inline void PrintTo(const QRect& rect, std::ostream* out) {
+    *out << rect.x() << ',' << rect.y() << ' ' << rect.width() << 'x' << rect.height();
+}
 
 // The organiser on a real desktop. Each group of tests gets its own X session; each test gets a
 // copy of the delivered program folder, a private runtime folder (where the organiser keeps its
@@ -43,7 +49,7 @@ protected:
     void setEnvironmentVariable(const QString& name, const QString& value);
 
     // Starts the organiser from the copied folder, as a user does; the run belongs to the test.
-    ProgramRun& startOrganiser();
+    ProgramRun& startOrganiser(const QStringList& arguments = {});
 
     // The run's main window once it is on screen; 0 when none came in time.
     WindowId waitForMainWindow(ProgramRun& run);
@@ -61,6 +67,9 @@ protected:
     // Presses Return in a message box: its only button, OK, takes it.
     bool confirmBox(WindowId box) const;
 
+    // In the window manager's stacking order, which also holds windows kept above all others.
+    bool isAbove(WindowId upper, WindowId lower) const;
+
     bool waitUntilGone(WindowId window) const;
     bool waitUntilActive(WindowId window) const;
     // Presses the keys named one after the other, blanks between them: "Tab Tab Down".
@@ -72,6 +81,8 @@ protected:
     // A picture of a part of the screen, as PNG bytes, once it has stopped changing: two pictures
     // taken one after the other are the same. Empty when it did not settle in time.
     QByteArray stillPicture(const QRect& area) const;
+    // The same for the part of the screen that shows all of these windows.
+    QString saveScreenshot(const QList<WindowId>& windows, const QString& name) const;
 
 private:
     static std::unique_ptr<QTemporaryDir> s_sessionFolder;
