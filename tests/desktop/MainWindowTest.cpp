@@ -116,48 +116,6 @@ TEST_F(MainWindowTest, CalendarsAreWrittenBackUpToTheFirstNamelessDay) {
     EXPECT_EQ(folder().read(QStringLiteral("unnep.data")), newYear.bytes());
 }
 
-// Beside the editor, 150 pixels wide, the five tabs wrap into three rows, the chosen page's row
-// next to the pages: "Feljegyzések"; "Névnapok", "Ünnepek"; "Időpontok", "Feladatok", with
-// either of the first two pages chosen. On this desktop's font and style the rows are 28 pixels
-// high from 54 pixels down the window, and a row of two tabs is split about in halves. Each
-// tab, clicked in its place there, chooses its page, which the organiser stores when it closes.
-TEST_F(MainWindowTest, EveryTabOfANarrowPageControlIsInViewAndChoosesItsPage) {
-    struct Place {
-        int page;
-        QPoint middle;
-    };
-    const auto row = [](int index) {
-        return 54 + 28 * index + 14;
-    };
-    const Place places[] = {{2, {75, row(0)}},
-                            {3, {37, row(1)}},
-                            {4, {112, row(1)}},
-                            {0, {37, row(2)}},
-                            {1, {112, row(2)}}};
-    for (const Place& place : places) {
-        SCOPED_TRACE(place.page);
-        // Started on a page of the bottom row other than the one to be chosen.
-        const int start = place.page == 0 ? 1 : 0;
-        ASSERT_TRUE(folder().write(QStringLiteral("Zimpa.ini"),
-                                   "[MainForm]\r\nAlign=1\r\nSplitter=150\r\nPageIndex=" +
-                                       QByteArray::number(start) + "\r\n"));
-        ProgramRun& organiser = startOrganiser();
-        const WindowId window = waitForMainWindow(organiser);
-        ASSERT_NE(window, 0u) << organiser.describe().toStdString();
-        ASSERT_TRUE(waitUntilActive(window));
-        if (place.page == 2) {
-            EXPECT_FALSE(saveScreenshot(window, QStringLiteral("page-tabs-narrow")).isEmpty());
-        }
-        ASSERT_TRUE(UserInput(environment()).click(window, place.middle));
-        ASSERT_TRUE(requestClose(window));
-        ASSERT_TRUE(organiser.waitForExit(Polling::StepTimeout))
-            << organiser.describe().toStdString();
-        const QByteArray settings = folder().read(QStringLiteral("Zimpa.ini"));
-        EXPECT_TRUE(settings.contains("PageIndex=" + QByteArray::number(place.page) + "\r\n"))
-            << settings.constData();
-    }
-}
-
 // The toolkit's own options are ignored like any other argument: the windows keep their titles,
 // and the organiser looks as it does without them, left to right in its own style.
 TEST_F(MainWindowTest, NeitherProgramObeysTheToolkitsOwnOptions) {

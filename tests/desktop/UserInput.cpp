@@ -38,3 +38,8 @@ bool UserInput::moveMouse(const QPoint& to) const {
     return tool(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--sync"),
                                             QString::number(to.x()), QString::number(to.y())});
 }
+
+bool UserInput::clickAt(const QPoint& onScreen) const {
+    return moveMouse(onScreen) &&
+           tool(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("1")});
+}
