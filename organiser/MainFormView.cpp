@@ -1,8 +1,8 @@
 // The main window's two layouts, its view commands and its resizing.
 #include "MainForm.h"
 
-#include "ColourNames.h"
 #include "ControlBar.h"
+#include "DesktopColours.h"
 #include "FontDialog.h"
 #include "Guard.h"
 #include "ListColumns.h"
@@ -59,7 +59,7 @@ bool TfrmMain::stayOnTop() const {
 
 void TfrmMain::setFontColour(quint32 colour) {
     m_fontColour = colour;
-    ColourNames::applyTextColour(this, colour);
+    DesktopColours::applyTextColour(this, colour);
 }
 
 void TfrmMain::showBandsFromChecks() {

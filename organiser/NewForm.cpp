@@ -1,8 +1,8 @@
 #include "NewForm.h"
 
 #include "Clock.h"
-#include "ColourNames.h"
 #include "ContentFile.h"
+#include "DesktopColours.h"
 #include "Dialogs.h"
 #include "Guard.h"
 #include "MainForm.h"
@@ -76,7 +76,7 @@ void TfrmNew::copyMainWindowFont() {
         own.setPointSize(m_main.font().pointSize());
     setFont(own);
     placeControls();
-    const QColor colour = ColourNames::toQColor(m_main.fontColour());
+    const QColor colour = DesktopColours::toQColor(m_main.fontColour());
     if (!colour.isValid())
         return;
     QPalette colours = palette();

@@ -4,6 +4,7 @@
 #include "Guard.h"
 #include "ReminderGrid.h"
 #include "SpinField.h"
+#include "TableRow.h"
 #include "WrapTabWidget.h"
 
 #include <QCheckBox>
@@ -200,7 +201,7 @@ void TfrmSettings::createTemplatePage() {
     cbTemplateType->addItems(
         {QStringLiteral("Időpont"), QStringLiteral("Feladat"), QStringLiteral("Feljegyzés")});
     lbRowNum = label("lbRowNum", QStringLiteral("Sorok száma:"));
-    seRowNum = named(new SpinField(2, 256), "seRowNum");
+    seRowNum = named(new SpinField(2, MaxTableRows), "seRowNum");
     sgTime_Template = newTemplateGrid("sgTime_Template");
     sgTask_Template = newTemplateGrid("sgTask_Template");
     sgTask_Template->hide();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QString>
 #include <QStringView>
 #include <QtGlobal>
@@ -12,8 +11,7 @@
 // A colour is a 32-bit value. A plain colour is 0x00BBGGRR. A system colour is 0x80000000 plus
 // the index of one of the desktop's colours (window background, button face, ...), so it follows
 // the desktop's look. clNone and clDefault mean "no colour" and "the control's own colour".
-class QWidget;
-
+// DesktopColours shows them.
 namespace ColourNames {
 
 // Plain colours.
@@ -77,17 +75,5 @@ QString colourToName(quint32 colour);
 
 // The value of a name in any letter case ("clred" gives clRed); nothing for an unknown name.
 std::optional<quint32> nameToColour(QStringView name);
-
-// The colour to show: a plain colour as it is, a system colour from the application's palette,
-// and an invalid QColor, meaning "leave the widget's own colour", for clNone, clDefault and a
-// system colour the palette has no counterpart for. As on the desktop the values were made for,
-// any value with the top bit set is a system colour by its low byte, and any other value shows
-// as its low three bytes.
-QColor toQColor(quint32 colour);
-
-// Gives the widget's text the stored colour; an invalid colour value gives the desktop's text
-// colour back. Only text: frames, scroll bars and button faces keep the desktop's look, and
-// disabled text its grey.
-void applyTextColour(QWidget* widget, quint32 colour);
 
 } // namespace ColourNames

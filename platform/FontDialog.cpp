@@ -1,6 +1,7 @@
 #include "FontDialog.h"
 
 #include "ColourNames.h"
+#include "DesktopColours.h"
 #include "Dialogs.h"
 
 #include <QComboBox>
@@ -39,7 +40,7 @@ const NamedColour kColours[] = {
 
 QIcon swatch(quint32 colour) {
     QPixmap pixmap(16, 12);
-    const QColor shown = ColourNames::toQColor(colour);
+    const QColor shown = DesktopColours::toQColor(colour);
     pixmap.fill(shown.isValid() ? shown : QColor(Qt::transparent));
     return QIcon(pixmap);
 }

@@ -1,5 +1,7 @@
 // Draws the organiser's menu and tool-bar pictures into PNG files at build time:
 // mkicons <output folder> writes <name>.png (16 x 16) and <name>@2x.png (32 x 32) for each.
+#include "DiskettePicture.h"
+
 #include <QColor>
 #include <QDir>
 #include <QImage>
@@ -41,25 +43,6 @@ void drawNew(QPainter& p) {
     p.setPen(QPen(QColor(170, 120, 0), 0.6));
     p.setBrush(QColor(255, 205, 40));
     p.drawPath(spark);
-}
-
-void drawSave(QPainter& p) {
-    // A diskette: blue case, metal shutter, white label.
-    p.setPen(QPen(QColor(20, 45, 100), 1));
-    p.setBrush(QColor(50, 95, 170));
-    p.drawRoundedRect(QRectF(1.5, 1.5, 13, 13), 1.5, 1.5);
-    p.setPen(QPen(QColor(90, 90, 90), 1));
-    p.setBrush(QColor(205, 210, 215));
-    p.drawRect(QRectF(4.5, 1.5, 7, 4.5));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(50, 95, 170));
-    p.drawRect(QRectF(9, 2.5, 1.5, 2.5));
-    p.setPen(QPen(QColor(120, 120, 120), 1));
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(3.5, 8.5, 9, 6));
-    p.setPen(QPen(QColor(170, 170, 200), 1));
-    p.drawLine(QPointF(5, 10.5), QPointF(11, 10.5));
-    p.drawLine(QPointF(5, 12.5), QPointF(11, 12.5));
 }
 
 void drawPrint(QPainter& p) {
@@ -171,7 +154,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "mkicons: cannot make %s\n", argv[1]);
         return 1;
     }
-    const bool ok = write(folder, "new", drawNew) && write(folder, "save", drawSave) &&
+    const bool ok = write(folder, "new", drawNew) && write(folder, "save", DiskettePicture::draw) &&
                     write(folder, "print", drawPrint) && write(folder, "about", drawAbout) &&
                     write(folder, "exit", drawExit) && write(folder, "help", drawHelp);
     return ok ? 0 : 1;

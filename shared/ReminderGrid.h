@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ContentFile.h"
+#include "TableRow.h"
 
 #include <QAbstractItemView>
 #include <QList>
@@ -14,7 +14,7 @@ class ReminderGrid : public QTableWidget {
 
 public:
     // What one content file may hold, the header included.
-    static constexpr int MaxRows = ContentFile::MaxLines;
+    static constexpr int MaxRows = MaxTableRows;
 
     // Starts with both headers hidden: row 0 is an ordinary row until the window fixes it.
     ReminderGrid(int rows, int columns, QWidget* parent = nullptr);

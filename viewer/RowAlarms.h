@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TableRow.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringView>
@@ -16,7 +18,7 @@
 // day, so that no alarm of the day is lost; an alarm fires once, as its slot empties.
 class RowAlarms {
 public:
-    static constexpr int Slots = 256;
+    static constexpr int Slots = MaxTableRows;
 
     // Arms the row with its time text; an empty text leaves no alarm pending. Rows past the
     // slots have none.

@@ -1,7 +1,7 @@
 // The window's section of the settings file, its font, its style and its translucency.
 #include "ViewForm.h"
 
-#include "ColourNames.h"
+#include "DesktopColours.h"
 #include "IniFile.h"
 #include "TransparentForm.h"
 #include "WindowKeys.h"
@@ -77,7 +77,7 @@ void TfrmView::applyFont(const QString& name, std::uint8_t size) {
 }
 
 void TfrmView::applyFontColour(quint32 colour) {
-    ColourNames::applyTextColour(this, colour);
+    DesktopColours::applyTextColour(this, colour);
 }
 
 bool TfrmView::stayOnTop() const {

@@ -1,5 +1,7 @@
 #include "ViewImages.h"
 
+#include "DiskettePicture.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -36,19 +38,6 @@ void drawReload(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(30, 120, 40));
     p.drawPolygon(QPolygonF({{9.0, 0.5}, {14.5, 3.5}, {9.0, 6.5}}));
-}
-
-void drawSave(QPainter& p) {
-    // A diskette.
-    p.setPen(QPen(QColor(20, 45, 100), 1));
-    p.setBrush(QColor(50, 95, 170));
-    p.drawRoundedRect(QRectF(1.5, 1.5, 13, 13), 1.5, 1.5);
-    p.setPen(QPen(QColor(90, 90, 90), 1));
-    p.setBrush(QColor(205, 210, 215));
-    p.drawRect(QRectF(4.5, 1.5, 7, 4.5));
-    p.setPen(QPen(QColor(120, 120, 120), 1));
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(3.5, 8.5, 9, 6));
 }
 
 void drawAbout(QPainter& p) {
@@ -97,7 +86,7 @@ QIcon menuImage(int index) {
     case 0:
         return picture(drawReload);
     case 1:
-        return picture(drawSave);
+        return picture(DiskettePicture::draw);
     case 2:
         return picture(drawAbout);
     case 3:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Kind.h"
+#include "TableRow.h"
 
 #include <QByteArray>
 #include <QList>
@@ -10,20 +11,13 @@
 #include <cstdint>
 #include <optional>
 
-// One row of an appointment's or a task's table: its time of day and its message.
-struct TableRow {
-    QString time;
-    QString message;
-    bool operator==(const TableRow&) const = default;
-};
-
 // The body of a reminder, in a file of its own beside the program: "time/", "task/" or "memo/"
 // followed by the reminder's identifier, and each kind's "template" in the same folder.
 // Table files are lines of "time|message" in Windows-1250, each written with CR LF.
 class ContentFile {
 public:
     // No writer of ours makes a longer table, and every reader stops there.
-    static constexpr int MaxLines = 256;
+    static constexpr int MaxLines = MaxTableRows;
 
     // "time/", "task/", "memo/"; empty for the day kinds.
     static QString folder(Kind kind);

@@ -77,10 +77,15 @@ QList<AccessibleObject> AccessibilityBus::objectsOf(qint64 pid) const {
     const ProgramRun::Result result = probe({QString::number(pid)});
     for (const QString& line : QString::fromUtf8(result.output).split(QLatin1Char('\n'))) {
         const QStringList fields = line.split(QLatin1Char('\t'));
-        if (result.succeeded() && fields.size() == 5)
-            objects.append({fields[0].toInt(), fields[1], fields[2],
-                            fields[3].split(QLatin1Char(','), Qt::SkipEmptyParts),
-                            fields[4].split(QLatin1Char(','), Qt::SkipEmptyParts)});
+        if (!result.succeeded() || fields.size() != 6)
+            continue;
+        const QStringList place = fields[5].split(QLatin1Char(','));
+        objects.append({fields[0].toInt(), fields[1], fields[2],
+                        fields[3].split(QLatin1Char(','), Qt::SkipEmptyParts),
+                        fields[4].split(QLatin1Char(','), Qt::SkipEmptyParts),
+                        place.size() == 4 ? QRect(place[0].toInt(), place[1].toInt(),
+                                                  place[2].toInt(), place[3].toInt())
+                                          : QRect()});
     }
     return objects;
 }

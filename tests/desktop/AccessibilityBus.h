@@ -3,6 +3,7 @@
 #include "ProgramRun.h"
 
 #include <QProcessEnvironment>
+#include <QRect>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -15,6 +16,7 @@ struct AccessibleObject {
     QString name;
     QStringList states;
     QStringList actions;
+    QRect place; // on the screen; null for an object that has none
 };
 
 // The accessibility bus of a desktop log-in, private to a test: a session bus of its own, on which

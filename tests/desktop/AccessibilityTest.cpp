@@ -1,6 +1,9 @@
 #include "AccessibilityBus.h"
 #include "DesktopTest.h"
 #include "Polling.h"
+#include "UserInput.h"
+
+#include <QSet>
 
 namespace {
 
@@ -38,6 +41,23 @@ protected:
         return found;
     }
 
+    // The program's page tabs in their order, once there are five and the one at the index is
+    // chosen; the last ones read when that never comes.
+    QList<AccessibleObject> pageTabsWithChosen(qint64 pid, int chosen) const {
+        QList<AccessibleObject> tabs;
+        Polling::waitUntil(
+            [&] {
+                tabs.clear();
+                for (const AccessibleObject& object : bus.objectsOf(pid)) {
+                    if (object.role == QLatin1String("page tab"))
+                        tabs.append(object);
+                }
+                return tabs.size() == 5 && tabs[chosen].states.contains(QLatin1String("selected"));
+            },
+            Polling::StepTimeout);
+        return tabs;
+    }
+
     AccessibilityBus bus;
 };
 
@@ -67,6 +87,45 @@ TEST_F(AccessibilityTest, AScreenReaderFindsThePageTabsChoosesOneAndReadsTheTool
     EXPECT_TRUE(named(waitFor(organiser.pid(), "push button", nullptr, named)));
 
     // The page chosen through the bus is the organiser's page: it stores it at its close.
+    ASSERT_TRUE(requestClose(window));
+    ASSERT_TRUE(organiser.waitForExit(Polling::StepTimeout)) << organiser.describe().toStdString();
+    EXPECT_TRUE(folder().read(QStringLiteral("Zimpa.ini")).contains("PageIndex=1\r\n"));
+}
+
+// Beside the editor, 150 pixels wide, the five page tabs wrap into three rows, the chosen page's
+// row next to the pages. Each tab lies inside the page control where a screen reader says it is,
+// and a click there chooses its page; the organiser stores the last one when it closes.
+TEST_F(AccessibilityTest, EveryTabOfANarrowPageControlIsInViewAndChoosesItsPage) {
+    ASSERT_TRUE(folder().write(QStringLiteral("Zimpa.ini"),
+                               "[MainForm]\r\nAlign=1\r\nSplitter=150\r\nPageIndex=0\r\n"));
+    ProgramRun& organiser = startOrganiser();
+    const WindowId window = waitForMainWindow(organiser);
+    ASSERT_NE(window, 0u) << organiser.describe().toStdString();
+    ASSERT_TRUE(waitUntilActive(window));
+    EXPECT_FALSE(saveScreenshot(window, QStringLiteral("page-tabs-narrow")).isEmpty());
+    const QRect client = desktop().clientGeometry(window);
+    const QRect pageControl(client.topLeft(), QSize(150, client.height()));
+
+    int chosen = 0;
+    // Every page once, each a change: the rows move with each choice.
+    for (const int page : {2, 3, 0, 4, 1}) {
+        SCOPED_TRACE(page);
+        const QList<AccessibleObject> tabs = pageTabsWithChosen(organiser.pid(), chosen);
+        ASSERT_EQ(tabs.size(), 5);
+        QSet<int> rows;
+        int lowest = 0;
+        for (const AccessibleObject& tab : tabs) {
+            EXPECT_TRUE(pageControl.contains(tab.place)) << tab.name.toStdString();
+            rows.insert(tab.place.top());
+            lowest = std::max(lowest, tab.place.top());
+        }
+        EXPECT_EQ(rows.size(), 3);
+        EXPECT_EQ(tabs[chosen].place.top(), lowest) << "the chosen tab's row is next to the pages";
+        ASSERT_TRUE(UserInput(environment()).clickAt(tabs[page].place.center()));
+        chosen = page;
+    }
+    EXPECT_TRUE(pageTabsWithChosen(organiser.pid(), chosen)[chosen].states.contains(
+        QLatin1String("selected")));
     ASSERT_TRUE(requestClose(window));
     ASSERT_TRUE(organiser.waitForExit(Polling::StepTimeout)) << organiser.describe().toStdString();
     EXPECT_TRUE(folder().read(QStringLiteral("Zimpa.ini")).contains("PageIndex=1\r\n"));

@@ -137,14 +137,20 @@ bool DesktopDriver::pressKeys(const QStringList& keys) const {
     return tool(QStringLiteral("xdotool"), QStringList{QStringLiteral("key")} + keys).succeeded();
 }
 
-QRect DesktopDriver::frameGeometry(WindowId window) const {
+QRect DesktopDriver::clientGeometry(WindowId window) const {
     const QString info = windowInfo(window);
     if (info.isEmpty())
         return {};
-    const QRect client(infoNumber(info, QStringLiteral("Absolute upper-left X")),
-                       infoNumber(info, QStringLiteral("Absolute upper-left Y")),
-                       infoNumber(info, QStringLiteral("Width")),
-                       infoNumber(info, QStringLiteral("Height")));
+    return QRect(infoNumber(info, QStringLiteral("Absolute upper-left X")),
+                 infoNumber(info, QStringLiteral("Absolute upper-left Y")),
+                 infoNumber(info, QStringLiteral("Width")),
+                 infoNumber(info, QStringLiteral("Height")));
+}
+
+QRect DesktopDriver::frameGeometry(WindowId window) const {
+    const QRect client = clientGeometry(window);
+    if (client.isNull())
+        return {};
     // left, right, top, bottom: what the window manager's frame adds around the client.
     const ProgramRun::Result extents =
         tool(QStringLiteral("xprop"),

@@ -48,8 +48,10 @@ public:
     // Types the keys (xdotool's names, e.g. "alt+F4", "Return") into the active window.
     bool pressKeys(const QStringList& keys) const;
 
-    // The window with the window manager's frame around it, in screen coordinates.
+    // The window with the window manager's frame around it, and the window alone, in screen
+    // coordinates.
     QRect frameGeometry(WindowId window) const;
+    QRect clientGeometry(WindowId window) const;
     QRect screenGeometry() const;
     bool grab(const QRect& area, const QString& pngPath) const;
 

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <iostream>
+#include <utility>
 
 const QString DesktopTest::MainWindowTitle = QStringLiteral("Zimpa V2.00 (Előzetes) - Rendszerező");
 const QString DesktopTest::BoxCaption = QStringLiteral("Zimpa V2.00");
@@ -193,4 +194,20 @@ QString DesktopTest::saveScreenshot(const QList<WindowId>& windows, const QStrin
         return {};
     }
     return picture;
+}
+
+QByteArray DesktopTest::stillPicture(const QRect& area) const {
+    const QString file = m_scratch.filePath(QStringLiteral("still.png"));
+    QByteArray last;
+    QByteArray picture;
+    const bool settled = Polling::waitUntil(
+        [&] {
+            last = std::exchange(picture, QByteArray());
+            QFile taken(file);
+            if (desktop().grab(area, file) && taken.open(QIODevice::ReadOnly))
+                picture = taken.readAll();
+            return !picture.isEmpty() && picture == last;
+        },
+        Polling::StepTimeout);
+    return settled ? picture : QByteArray();
 }

@@ -16,11 +16,6 @@
 #include <ostream>
 #include <vector>
 
-// Texts in failure messages as text, not as a list of characters.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 inline void PrintTo(const QRect& rect, std::ostream* out) {
     *out << rect.x() << ',' << rect.y() << ' ' << rect.width() << 'x' << rect.height();
 }
@@ -83,6 +78,9 @@ protected:
     // Keeps a picture of the window with its frame as a PNG file among the artefacts; returns
     // the file, empty when no picture could be taken.
     QString saveScreenshot(WindowId window, const QString& name) const;
+    // A picture of a part of the screen, as PNG bytes, once it has stopped changing: two pictures
+    // taken one after the other are the same. Empty when it did not settle in time.
+    QByteArray stillPicture(const QRect& area) const;
     // The same for the part of the screen that shows all of these windows.
     QString saveScreenshot(const QList<WindowId>& windows, const QString& name) const;
 

@@ -26,3 +26,20 @@ bool UserInput::click(WindowId window, const QPoint& at) const {
                  QString::number(window), QString::number(at.x()), QString::number(at.y()),
                  QStringLiteral("click"), QStringLiteral("1")});
 }
+
+bool UserInput::moveMouse(const QPoint& to) const {
+    // xdotool, asked to wait for a move to where the mouse already is, waits until it gives up.
+    const ProgramRun::Result where = ProgramRun::run(
+        QStringLiteral("xdotool"), {QStringLiteral("getmouselocation"), QStringLiteral("--shell")},
+        m_environment, Polling::StepTimeout);
+    const QByteArray there = QStringLiteral("X=%1\nY=%2\n").arg(to.x()).arg(to.y()).toLatin1();
+    if (where.succeeded() && where.output.startsWith(there))
+        return true;
+    return tool(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--sync"),
+                                            QString::number(to.x()), QString::number(to.y())});
+}
+
+bool UserInput::clickAt(const QPoint& onScreen) const {
+    return moveMouse(onScreen) &&
+           tool(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("1")});
+}

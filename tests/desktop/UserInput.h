@@ -27,6 +27,9 @@ public:
     // Clicks the left button at a point of the window, in its own coordinates (the frame of the
     // window manager not counted).
     bool click(WindowId window, const QPoint& at) const;
+    // Moves the mouse to a point of the screen, and clicks the left button there.
+    bool moveMouse(const QPoint& to) const;
+    bool clickAt(const QPoint& onScreen) const;
 
 private:
     bool tool(const QString& program, const QStringList& arguments) const;

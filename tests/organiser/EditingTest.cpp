@@ -1,5 +1,6 @@
 #include "MainFormFixture.h"
 
+#include "ContentFile.h"
 #include "EditForm.h"
 #include "ReminderGrid.h"
 #include "SpinField.h"

@@ -1,5 +1,6 @@
 #include "IniFile.h"
 #include "ColourNames.h"
+#include "DesktopColours.h"
 #include "RunError.h"
 
 #include "TempFolder.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace ColourNames;
+using DesktopColours::toQColor;
 
 namespace {
 
@@ -235,14 +237,14 @@ TEST(ColourNames, TheTableHasFortyNineNamesWithTheirValues) {
     EXPECT_EQ(colourToName(0x80000019), "");
 }
 
-TEST(ColourNames, PlainColoursShowAsTheirRedGreenAndBlue) {
+TEST(DesktopColours, PlainColoursShowAsTheirRedGreenAndBlue) {
     EXPECT_EQ(toQColor(0x00563412), QColor(0x12, 0x34, 0x56));
     EXPECT_EQ(toQColor(clRed), QColor(255, 0, 0));
     EXPECT_FALSE(toQColor(clNone).isValid());
     EXPECT_FALSE(toQColor(clDefault).isValid());
 }
 
-TEST(ColourNames, SystemColoursFollowTheApplicationPalette) {
+TEST(DesktopColours, SystemColoursFollowTheApplicationPalette) {
     const QPalette saved = QGuiApplication::palette();
     QPalette palette = saved;
     palette.setColor(QPalette::WindowText, QColor(1, 2, 3));

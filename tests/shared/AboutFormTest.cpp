@@ -1,5 +1,6 @@
 #include "AboutForm.h"
 #include "ColourNames.h"
+#include "DesktopColours.h"
 #include "Shell.h"
 
 #include <QApplication>
@@ -22,7 +23,7 @@ class AboutFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
         main.setFont(QFont(QStringLiteral("DejaVu Serif"), 14));
-        ColourNames::applyTextColour(&main, ColourNames::clRed);
+        DesktopColours::applyTextColour(&main, ColourNames::clRed);
         about = std::make_unique<TfrmAbout>(&main);
         Shell::setOpenerForTesting([this](const QString& text) { opened.append(text); });
     }

@@ -6,7 +6,6 @@
 #include <QStringList>
 
 #include <functional>
-#include <ostream>
 
 class QWidget;
 
@@ -40,8 +39,3 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
-
-// Readable test failures.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}

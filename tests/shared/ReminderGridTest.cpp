@@ -1,4 +1,5 @@
 #include "ReminderGrid.h"
+#include "ContentFile.h"
 
 #include <QApplication>
 #include <QClipboard>

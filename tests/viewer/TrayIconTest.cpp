@@ -36,6 +36,28 @@ template <typename Condition> bool eventually(Condition condition) {
     return true;
 }
 
+// Minimizes a second window, which its own component hides into the notification area, and waits
+// until it has gone. Its reaction comes round after the reactions to every earlier change of a
+// window's state, so from then on whatever those did is done, however late they came.
+bool earlierReactionsHaveComeRound() {
+    QWidget witness;
+    TTrayIcon witnessIcon(&witness);
+    witnessIcon.SetIcon(filled(Qt::gray));
+    witnessIcon.Loaded();
+    witness.show();
+    witness.showMinimized();
+    return eventually([&] { return !witness.isVisible(); });
+}
+
+// Without a notification area no component shows that it has reacted. The reaction is posted to
+// the component when the window's state changes, so a call posted after the change runs after it.
+bool postedReactionsHaveRun(QObject* component) {
+    bool ran = false;
+    QMetaObject::invokeMethod(
+        component, [&] { ran = true; }, Qt::QueuedConnection);
+    return eventually([&] { return ran; });
+}
+
 struct OpenedMenu {
     QMenu* menu;
     QPoint position;
@@ -45,8 +67,8 @@ class TrayIconTest : public ::testing::Test {
 protected:
     void SetUp() override {
         TTrayIcon::setTrayAvailableForTesting(true);
-        TTrayIcon::setPopupOpenerForTesting([this](QMenu* menu, const QPoint& at) {
-            opened.push_back({menu, at});
+        TTrayIcon::setPopupOpenerForTesting([this](QMenu* opening, const QPoint& at) {
+            opened.push_back({opening, at});
         });
         window.show();
     }
@@ -264,7 +286,7 @@ TEST_F(TrayIconTest, MinimizingHidesTheWindowIntoTheNotificationArea) {
     // A window restored before the reaction comes round stays.
     window.showMinimized();
     window.showNormal();
-    QTest::qWait(20);
+    ASSERT_TRUE(earlierReactionsHaveComeRound());
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(tray->isIconShown());
 }
@@ -285,7 +307,7 @@ TEST_F(TrayIconTest, WithoutANotificationAreaTheWindowMinimizesInstead) {
 
     window.showNormal();
     window.showMinimized();
-    QTest::qWait(20);
+    ASSERT_TRUE(postedReactionsHaveRun(tray.get()));
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(tray->isIconShown());
 

@@ -24,11 +24,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 // The last opacity that reached each window; opacity always shows.
 class OpacityLog : public OpacityBackend {

@@ -2,8 +2,9 @@
 // the session bus the environment names) with the screen readers' own library.
 //
 //   atspi_probe PID                      the program's objects, one a line: depth, role, name,
-//                                        states, actions (tab-separated; states and actions
-//                                        comma-separated)
+//                                        states, actions, place (tab-separated; states and
+//                                        actions comma-separated; the place on the screen as
+//                                        "x,y,width,height", empty for an object with none)
 //   atspi_probe PID ROLE NAME ACTION     carries out the action of the first such object
 //
 // Exit codes: 0 done, 1 no such object or action, 2 wrong call, 3 the program is not on the bus.
@@ -55,6 +56,20 @@ std::string actionsOf(AtspiAccessible* node, const char* toDo = nullptr, bool* d
     return text;
 }
 
+std::string placeOf(AtspiAccessible* node) {
+    AtspiComponent* component = atspi_accessible_get_component_iface(node);
+    if (!component)
+        return "";
+    AtspiRect* place = atspi_component_get_extents(component, ATSPI_COORD_TYPE_SCREEN, nullptr);
+    g_object_unref(component);
+    if (!place)
+        return "";
+    const std::string text = std::to_string(place->x) + "," + std::to_string(place->y) + "," +
+                             std::to_string(place->width) + "," + std::to_string(place->height);
+    g_free(place);
+    return text;
+}
+
 // Depth first from the node, until visit returns true.
 bool walk(AtspiAccessible* node, int depth, const Visit& visit) {
     bool stop = visit(node, depth);
@@ -92,8 +107,8 @@ int main(int argc, char* argv[]) {
         const std::string role = taken(atspi_accessible_get_role_name(node, nullptr));
         const std::string name = taken(atspi_accessible_get_name(node, nullptr));
         if (argc == 2) {
-            std::printf("%d\t%s\t%s\t%s\t%s\n", depth, role.c_str(), name.c_str(),
-                        statesOf(node).c_str(), actionsOf(node).c_str());
+            std::printf("%d\t%s\t%s\t%s\t%s\t%s\n", depth, role.c_str(), name.c_str(),
+                        statesOf(node).c_str(), actionsOf(node).c_str(), placeOf(node).c_str());
             return false;
         }
         if (role != argv[2] || name != argv[3])

@@ -1,0 +1,23 @@
+# Run by zimpa_link_check's tests: CLOSURE (comma-separated), EXECUTABLE and FORBIDDEN given.
+cmake_minimum_required(VERSION 3.25)
+string(REPLACE "," ";" closure "${CLOSURE}")
+if(NOT "Qt6::Core" IN_LIST closure)
+  message(FATAL_ERROR "The link closure was not read, it lacks Qt6::Core: ${CLOSURE}")
+endif()
+foreach(library IN LISTS closure)
+  if(library MATCHES "${FORBIDDEN}")
+    message(FATAL_ERROR "The library links ${library}: ${CLOSURE}")
+  endif()
+endforeach()
+
+execute_process(COMMAND readelf --dynamic ${EXECUTABLE} OUTPUT_VARIABLE dynamic
+                RESULT_VARIABLE failed)
+if(failed OR NOT dynamic MATCHES "NEEDED.*libQt6Core")
+  message(FATAL_ERROR "No run-time libraries read from ${EXECUTABLE}: ${dynamic}")
+endif()
+string(REGEX MATCHALL "Shared library: \\[[^]]*\\]" needed "${dynamic}")
+foreach(library IN LISTS needed)
+  if(library MATCHES "${FORBIDDEN}")
+    message(FATAL_ERROR "${EXECUTABLE} needs ${library}")
+  endif()
+endforeach()
