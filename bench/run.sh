@@ -201,14 +201,14 @@ done
 wait "${idlers[@]}"
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
-# The median of a measure and its [min..max] over the rounds; "-" when no round gave one.
-spread() {
+# The median of a measure and its [min..max] over the rounds, in whole milliseconds or, for a
+# ratio, with two decimals; "-" when no round gave one.
+spread() { # spread <measure> [printf format]
     [ -s "$work/$1.values" ] || { echo "-"; return; }
-    sort -g "$work/$1.values" | awk -v scale="${2:-1}" '{ v[NR] = $1 } END {
+    sort -g "$work/$1.values" | awk -v f="${2:-%.0f}" '{ v[NR] = $1 } END {
         m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
-        f = (scale == 1) ? "%.0f" : "%.2f"
-        if (NR == 1) printf f, m * scale
-        else printf f " [" f ".." f "]", m * scale, v[1] * scale, v[NR] * scale }'
+        if (NR == 1) printf f, m
+        else printf f " [" f ".." f "]", m, v[1], v[NR] }'
 }
 
 results=$bench/results
@@ -222,7 +222,7 @@ out=$results/$(date +%Y%m%d-%H%M).md
     echo "| measure | ms, median [min..max] | ratio, median [min..max] |"
     echo "|---|---|---|"
     row() { echo "| $1 | $2 | ${3:-} |"; }
-    ratio_of() { spread "$1-over-$2" | sed 's/^-$//'; }
+    ratio_of() { spread "$1-over-$2" %.2f; }
     row "start to mapped window: bare Qt window" "$(spread start-bare)"
     row "start: organiser, delivered tables" "$(spread start-delivered)" \
         "$(ratio_of start-delivered bare) x bare"
@@ -256,8 +256,8 @@ out=$results/$(date +%Y%m%d-%H%M).md
         "$(spread organiser-note-large-close)"
     for size in "${plain_sizes[@]}"; do
         row "Viewer -D $size MB one-line plain note: window / freeze / close 1 s in" \
-            "$(spread "viewer-plain$size-map") / $(spread "viewer-plain$size-freeze") /" \
-            "$(spread "viewer-plain$size-close")"
+            "$(spread "viewer-plain$size-map") / $(spread "viewer-plain$size-freeze") / $(spread \
+                "viewer-plain$size-close")"
         row "organiser, loading the $size MB plain note: freeze / close 1 s in" \
             "$(spread "organiser-plain$size-freeze") / $(spread "organiser-plain$size-close")"
     done

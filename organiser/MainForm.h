@@ -103,6 +103,10 @@ public:
     void comeToFront();
 
     Tables& tables() { return m_tables; }
+    // A calendar's dates and lines as the day pages and the tick read them (DayDates).
+    const DayDates& dayDates(Kind kind) const {
+        return kind == Kind::Unnep ? m_unnepDates : m_nevnapDates;
+    }
     QString AppDir() const { return m_appDir; }
     QString DataDir() const { return m_dataDir; }
     bool SaveSettingsOnClose() const { return m_saveSettingsOnClose; }
@@ -371,7 +375,7 @@ private:
     RuleRefresh m_ruleRefresh{[this] {
         runRulesGuarded();
     }};
-    // The calendars' dates, decoded when a calendar is loaded or its followed days change.
+    // The calendars' dates and lines, brought up to the tables whenever a day page is refilled.
     DayDates m_nevnapDates;
     DayDates m_unnepDates;
 };

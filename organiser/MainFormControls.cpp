@@ -76,6 +76,11 @@ void TfrmMain::createPages() {
     lbUnnep = addPage(PageControl, "TabSheet5", QStringLiteral("Ünnepek"), "lbUnnep");
     for (QListWidget* list : {clbIdopont, clbFeladat, clbFeljegyzes})
         setListColumns(list, 2);
+    // Every page switch refills the day pages, and a plain list measures every line it lays
+    // out: a thousand lines at once held the window for a tenth of a second. Laid out a hundred
+    // at a time, the first lines show at once and the window answers between the batches.
+    for (QListWidget* list : {lbNevnap, lbUnnep})
+        list->setLayoutMode(QListView::Batched);
     for (QListWidget* list : {clbIdopont, clbFeladat, clbFeljegyzes, lbNevnap, lbUnnep})
         list->viewport()->installEventFilter(this);
 }

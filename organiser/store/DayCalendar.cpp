@@ -24,10 +24,14 @@ QString DayCalendar::listLine(const TDayRec& record) {
 }
 
 QStringList DayCalendar::followedLines(const DayTable& table) {
+    return followedLines(table, *decoded(table));
+}
+
+QStringList DayCalendar::followedLines(const DayTable& table, const DayDates& dates) {
     QStringList lines;
     for (int i = DayTable::First; i <= DayTable::Last; ++i) {
         if (table[i].hasName() && table[i].Selected())
-            lines.append(listLine(table[i]));
+            lines.append(dates.line(i));
     }
     return lines;
 }
