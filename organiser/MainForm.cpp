@@ -114,9 +114,11 @@ void TfrmMain::loadReminderList(Kind kind) {
     ReminderTable& table = m_tables.reminders(kind);
     const int count = ListFile::load(dataFile(kind), table);
     for (int i = 0; i < count; ++i) {
-        auto* item = new QListWidgetItem(table[i].Title(), list);
+        // Made whole before it joins the list, which then hears of it once, not three times.
+        auto* item = new QListWidgetItem(table[i].Title());
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(table[i].Checked() ? Qt::Checked : Qt::Unchecked);
+        list->addItem(item);
     }
     m_loaded[static_cast<int>(kind)] = true;
 }

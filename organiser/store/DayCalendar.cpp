@@ -15,10 +15,20 @@ std::unique_ptr<DayDates> decoded(const DayTable& table) {
 } // namespace
 
 QString DayCalendar::listLine(const TDayRec& record) {
-    QString line = record.Name() + QStringLiteral(" - ") + record.Date(1);
-    for (int k = 2; k <= TDayRec::DateCount; ++k) {
-        if (!DaySlots::isUnused(record.Date(k)))
-            line += QStringLiteral(", ") + record.Date(k);
+    QStringList dates;
+    for (int k = 1; k <= TDayRec::DateCount; ++k)
+        dates.append(record.Date(k));
+    return listLine(record.Name(), dates);
+}
+
+QString DayCalendar::listLine(const QString& name, const QStringList& dates) {
+    // Built in one buffer: a thousand lines are made again whenever a calendar is loaded.
+    QString line;
+    line.reserve(name.size() + 3 + 7 * dates.size());
+    line.append(name).append(u" - ").append(dates.value(0));
+    for (qsizetype k = 1; k < dates.size(); ++k) {
+        if (!DaySlots::isUnused(dates[k]))
+            line.append(u", ").append(dates[k]);
     }
     return line;
 }

@@ -15,17 +15,26 @@ DayDates::DayDates()
 void DayDates::refresh(const DayTable& table) {
     for (int i = DayTable::First; i <= DayTable::Last; ++i) {
         const int at = i - DayTable::First;
-        const char* texts = table[i].data() + TextsOffset;
+        const char* stored = table[i].data() + TextsOffset;
         char* decodedFrom = m_decodedFrom.data() + std::size_t(at) * TextsSize;
-        if (m_valid[at] && std::memcmp(texts, decodedFrom, TextsSize) == 0)
+        if (m_valid[at] && std::memcmp(stored, decodedFrom, TextsSize) == 0)
             continue;
+        // A day without a name is passed over by every walk, and most of a calendar's records
+        // are such: it keeps no dates and no line.
+        const bool named = table[i].hasName();
+        QStringList texts(named ? TDayRec::DateCount : 0);
         for (int k = 1; k <= TDayRec::DateCount; ++k) {
-            const std::optional<DaySlots::MonthDay> day = DaySlots::parse(table[i].Date(k));
+            std::optional<DaySlots::MonthDay> day;
+            if (named) {
+                texts[k - 1] = table[i].Date(k);
+                day = DaySlots::parse(texts[k - 1]);
+            }
             m_dates[slot(i, k)] = day ? packed(day->month, day->day) : 0;
         }
-        m_decodedSlots += TDayRec::DateCount;
-        m_lines[at] = DayCalendar::listLine(table[i]);
-        std::memcpy(decodedFrom, texts, TextsSize);
+        if (named)
+            m_decodedSlots += TDayRec::DateCount;
+        m_lines[at] = named ? DayCalendar::listLine(table[i].Name(), texts) : QString();
+        std::memcpy(decodedFrom, stored, TextsSize);
         m_valid[at] = true;
     }
 }

@@ -21,15 +21,16 @@ public:
     // DayCalendar::listLine read them.
     void refresh(const DayTable& table);
 
-    // Whether date slot k (1..16) of the day at that index falls on the date's month and day.
+    // Whether date slot k (1..16) of the day at that index falls on the date's month and day;
+    // never for a day without a name.
     bool falls(int index, int k, const QDate& date) const {
         return m_dates[slot(index, k)] == packed(date.month(), date.day());
     }
 
-    // The list line of the day at that index, as of the last refresh.
+    // The list line of the day at that index, as of the last refresh; empty without a name.
     const QString& line(int index) const { return m_lines[index - DayTable::First]; }
 
-    // How many date slots the refreshes have decoded so far.
+    // How many date slots of named days the refreshes have decoded so far.
     std::int64_t decodedSlots() const { return m_decodedSlots; }
 
 private:
