@@ -11,6 +11,7 @@
 #include "Dialogs.h"
 #include "Guard.h"
 #include "ListFile.h"
+#include "NoteLoader.h"
 #include "PageSplitter.h"
 #include "ProgramExit.h"
 
@@ -220,10 +221,13 @@ void TfrmMain::SaveSettings() {
 void TfrmMain::closeEvent(QCloseEvent* event) {
     bool canClose = true;
     FormCloseQuery(canClose);
-    if (canClose)
+    if (canClose) {
+        // The note that is still coming in is no longer wanted.
+        m_noteLoader->cancel();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void TfrmMain::mFile_ExitClick() {

@@ -21,6 +21,7 @@
 
 class ControlBar;
 class MenuKeys;
+class NoteLoader;
 class PageSplitter;
 class QAction;
 class QFrame;
@@ -87,6 +88,8 @@ public:
         std::int64_t id;
     };
     std::optional<EditorContent> editorHolds() const { return m_editorHolds; }
+    // A note is still coming into the editor (NoteLoader).
+    bool noteLoading() const;
 
     // The list caption of the reminder last loaded into the editor; empty until the first load.
     QString LoadedTitle;
@@ -348,6 +351,7 @@ private:
     void refreshDayDates();
     bool loadTableContent(const QString& path);
     bool loadNoteContent(const QString& path);
+    void refuseNote(const QString& text);
     void saveEditorTo(const EditorContent& target);
     void deleteReminder(Kind kind, int index);
     void requestClose();
@@ -372,6 +376,8 @@ private:
     bool m_fillingEditor = false;
     std::optional<EditorContent> m_editorHolds;
     std::unique_ptr<TfrmAlert> m_alert;
+    // Loads a note into mZimpa in pieces; the editor holds no whole note while it runs.
+    std::unique_ptr<NoteLoader> m_noteLoader;
     RuleRefresh m_ruleRefresh{[this] {
         runRulesGuarded();
     }};

@@ -5,6 +5,7 @@
 #include "ControlBar.h"
 #include "Guard.h"
 #include "MenuImages.h"
+#include "NoteLoader.h"
 #include "ReminderGrid.h"
 
 #include <QFrame>
@@ -96,6 +97,9 @@ void TfrmMain::createEditors() {
     mZimpa->setObjectName(QStringLiteral("mZimpa"));
     mZimpa->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mZimpa->hide();
+    m_noteLoader = std::make_unique<NoteLoader>(mZimpa);
+    connect(m_noteLoader.get(), &NoteLoader::refused, this,
+            [this](const QString& text) { runGuarded([&] { refuseNote(text); }); });
 
     Panel1 = new QFrame;
     Panel1->setObjectName(QStringLiteral("Panel1"));
