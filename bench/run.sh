@@ -83,7 +83,7 @@ folder delivered
 folder full && "$bench/bench_mkdata" full "$work/full"
 for n in 1 10 50; do folder "due$n" && "$bench/bench_mkdata" due "$work/due$n" "$n"; done
 plain_sizes=(20 40 100)
-notes=(small large "${plain_sizes[@]/#/plain}")
+notes=(small large line20 "${plain_sizes[@]/#/plain}")
 for note in "${notes[@]}"; do
     folder "note-$note"
     "$bench/bench_mkdata" due "$work/note-$note" 1
@@ -92,8 +92,9 @@ done
 printf 'Bev\xe1s\xe1rl\xe1s: keny\xe9r\r\n' > "$work/note-small/memo/1"
 "$bench/bench_mkdata" rtf "$work/note-large/memo/1" 5000000
 for size in "${plain_sizes[@]}"; do
-    "$bench/bench_mkdata" line "$work/note-plain$size/memo/1" "${size}000000"
+    "$bench/bench_mkdata" lines "$work/note-plain$size/memo/1" "${size}000000"
 done
+"$bench/bench_mkdata" line "$work/note-line20/memo/1" 20000000
 
 # One run in its own runtime folder (the organiser runs once per session) and its own copy of
 # the program folder, so that no run sees what another wrote; prints bench_mapwait's pairs.
@@ -132,10 +133,12 @@ load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 pages=(Feladatok Feljegyzések Névnapok Ünnepek Időpontok)
 for round in $(seq "$rounds"); do
     bare=$(field map "$(measure delivered "$bench/bench_window")")
+    text=$(field map "$(measure delivered "$bench/bench_window" -- text)")
     delivered=$(field map "$(measure delivered Zimpa)")
     full=$(field map "$(measure full Zimpa)")
     record start-bare "$bare"
-    record_with start-delivered "$delivered" bare "$bare"
+    record_with start-text "$text" bare "$bare"
+    record_with start-delivered "$delivered" bare "$bare" text "$text"
     record_with start-full "$full" bare "$bare" delivered "$delivered"
     cd=$(field close "$(measure delivered Zimpa --close --)")
     cf=$(field close "$(measure full Zimpa --close --)")
@@ -170,7 +173,8 @@ for round in $(seq "$few"); do
         --close-after 300)")"
     echo "viewer and note round $round of $few" >&2
 done
-# The plain-text notes of one long line: served while loading, the close ending the load.
+# The plain-text notes of 60-character lines: served while loading, the close ending the load;
+# and one of a single line of 20 MB, which no editor lays out in pieces.
 for size in "${plain_sizes[@]}"; do
     times=$few
     [ "$size" -gt 20 ] && times=1
@@ -184,6 +188,12 @@ for size in "${plain_sizes[@]}"; do
         record "organiser-plain$size-close" "$(field close "$loading")"
     done
     echo "plain note of $size MB" >&2
+done
+for _ in $(seq "$few"); do
+    viewed=$(measure note-line20 Viewer --watch 3000 -- -D memo/1)
+    record viewer-line20-map "$(field map "$viewed")"
+    record viewer-line20-freeze "$(field freeze "$viewed")"
+    record organiser-line20-freeze "$(field freeze1 "$(organiser note note-line20 --actions 1)")"
 done
 
 # Idle: the four side by side for a minute.
@@ -224,8 +234,10 @@ out=$results/$(date +%Y%m%d-%H%M).md
     row() { echo "| $1 | $2 | ${3:-} |"; }
     ratio_of() { spread "$1-over-$2" %.2f; }
     row "start to mapped window: bare Qt window" "$(spread start-bare)"
+    row "start to mapped window: the bare window with one line of text" "$(spread start-text)" \
+        "$(ratio_of start-text bare) x bare"
     row "start: organiser, delivered tables" "$(spread start-delivered)" \
-        "$(ratio_of start-delivered bare) x bare"
+        "$(ratio_of start-delivered bare) x bare; $(ratio_of start-delivered text) x text"
     row "start: organiser, full tables" "$(spread start-full)" \
         "$(ratio_of start-full bare) x bare; $(ratio_of start-full delivered) x delivered"
     row "close request to end: delivered tables" "$(spread close-delivered)"
@@ -255,12 +267,16 @@ out=$results/$(date +%Y%m%d-%H%M).md
     row "organiser, loading the 5 MB RTF note: close 300 ms in, to the end" \
         "$(spread organiser-note-large-close)"
     for size in "${plain_sizes[@]}"; do
-        row "Viewer -D $size MB one-line plain note: window / freeze / close 1 s in" \
+        row "Viewer -D $size MB plain note (lines): window / freeze / close 1 s in" \
             "$(spread "viewer-plain$size-map") / $(spread "viewer-plain$size-freeze") / $(spread \
                 "viewer-plain$size-close")"
         row "organiser, loading the $size MB plain note: freeze / close 1 s in" \
             "$(spread "organiser-plain$size-freeze") / $(spread "organiser-plain$size-close")"
     done
+    row "Viewer -D 20 MB note of one line: window / longest freeze in 3 s" \
+        "$(spread viewer-line20-map) / $(spread viewer-line20-freeze)"
+    row "organiser, loading the 20 MB note of one line: longest freeze" \
+        "$(spread organiser-line20-freeze)"
     for entry in "${idle[@]}"; do
         name=${entry%%:*} program=${entry#*:}
         pairs=$(cat "$work/idle-$name-$program.out")
