@@ -47,8 +47,7 @@ public:
 private:
     RunError printerError() const;
     void checkPrinter() const;
-    void printLine(const QString& line);
-    QStringList fitToWidth(const QString& line) const;
+    void startLine();
 
     QPrinter& m_printer;
     QPainter m_painter;
