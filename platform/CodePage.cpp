@@ -46,13 +46,19 @@ char encodeChar(QChar ch) {
 }
 
 QString toUnicode(QByteArrayView bytes) {
+    QString text;
+    append(text, bytes);
+    return text;
+}
+
+void append(QString& text, QByteArrayView bytes) {
     // Written in place: appending character by character cost more than the decoding itself,
     // and every stored text of every record passes through here.
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
+    const qsizetype at = text.size();
+    text.resize(at + bytes.size());
+    QChar* out = text.data() + at;
     for (const char byte : bytes)
         *out++ = decodeByte(static_cast<unsigned char>(byte));
-    return text;
 }
 
 QByteArray fromUnicode(QStringView text) {

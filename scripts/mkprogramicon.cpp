@@ -1,6 +1,6 @@
-// Draws the programs' picture into a PNG file at build time, for the desktop entries:
-// mkprogramicon <file> <size>
-#include "ProgramIcon.h"
+// Draws the programs' picture into a PNG file at build time, for the programs and the desktop
+// entries: mkprogramicon <file> <size>
+#include "ProgramIconArt.h"
 
 #include <QString>
 
@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const int size = std::atoi(argv[2]);
-    if (size <= 0 || !ProgramIcon::image(size).save(QString::fromLocal8Bit(argv[1]), "PNG")) {
+    if (size <= 0 || !ProgramIconArt::image(size).save(QString::fromLocal8Bit(argv[1]), "PNG")) {
         std::fprintf(stderr, "mkprogramicon: cannot write %s\n", argv[1]);
         return 1;
     }

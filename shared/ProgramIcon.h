@@ -1,14 +1,11 @@
 #pragma once
 
 #include <QIcon>
-#include <QImage>
 
-// The programs' own picture: a leaf of a desk calendar with a clock face, shown in the title bars,
-// the boxes and the desktop's menus. Drawn by the program itself, at every size asked for.
+// The programs' own picture (ProgramIconArt), shown in the title bars, the boxes and the
+// desktop's menus. Drawn at build time: drawing its seven sizes anew took a start a good part of
+// what a bare window's whole start takes.
 namespace ProgramIcon {
-
-// Needs no running application: the build draws the desktop entry's picture with it.
-QImage image(int size);
 
 // The picture at the sizes title bars, task bars and menus ask for.
 QIcon icon();

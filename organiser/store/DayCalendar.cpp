@@ -1,5 +1,6 @@
 #include "DayCalendar.h"
 
+#include "CodePage.h"
 #include "DaySlots.h"
 
 #include <memory>
@@ -15,20 +16,17 @@ std::unique_ptr<DayDates> decoded(const DayTable& table) {
 } // namespace
 
 QString DayCalendar::listLine(const TDayRec& record) {
-    QStringList dates;
-    for (int k = 1; k <= TDayRec::DateCount; ++k)
-        dates.append(record.Date(k));
-    return listLine(record.Name(), dates);
-}
-
-QString DayCalendar::listLine(const QString& name, const QStringList& dates) {
-    // Built in one buffer: a thousand lines are made again whenever a calendar is loaded.
+    // Decoded straight into one buffer: a thousand lines are made whenever a calendar is loaded.
     QString line;
-    line.reserve(name.size() + 3 + 7 * dates.size());
-    line.append(name).append(u" - ").append(dates.value(0));
-    for (qsizetype k = 1; k < dates.size(); ++k) {
-        if (!DaySlots::isUnused(dates[k]))
-            line.append(u", ").append(dates[k]);
+    line.reserve(record.nameBytes().size() + 3 + 7 * TDayRec::DateCount);
+    CodePage::append(line, record.nameBytes());
+    line.append(u" - ");
+    CodePage::append(line, record.dateBytes(1));
+    for (int k = 2; k <= TDayRec::DateCount; ++k) {
+        if (!DaySlots::isUnused(record.dateBytes(k))) {
+            line.append(u", ");
+            CodePage::append(line, record.dateBytes(k));
+        }
     }
     return line;
 }

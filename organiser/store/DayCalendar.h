@@ -13,8 +13,6 @@ class DayCalendar {
 public:
     // "Name - date1, date2, ...": the first slot always, the others only when in use.
     static QString listLine(const TDayRec& record);
-    // The same from the record's name and its sixteen date texts, decoded beforehand.
-    static QString listLine(const QString& name, const QStringList& dates);
 
     // The lines of the followed (selected) days, in table order.
     static QStringList followedLines(const DayTable& table);

@@ -22,18 +22,14 @@ void DayDates::refresh(const DayTable& table) {
         // A day without a name is passed over by every walk, and most of a calendar's records
         // are such: it keeps no dates and no line.
         const bool named = table[i].hasName();
-        QStringList texts(named ? TDayRec::DateCount : 0);
         for (int k = 1; k <= TDayRec::DateCount; ++k) {
-            std::optional<DaySlots::MonthDay> day;
-            if (named) {
-                texts[k - 1] = table[i].Date(k);
-                day = DaySlots::parse(texts[k - 1]);
-            }
+            const std::optional<DaySlots::MonthDay> day =
+                named ? DaySlots::parse(table[i].dateBytes(k)) : std::nullopt;
             m_dates[slot(i, k)] = day ? packed(day->month, day->day) : 0;
         }
         if (named)
             m_decodedSlots += TDayRec::DateCount;
-        m_lines[at] = named ? DayCalendar::listLine(table[i].Name(), texts) : QString();
+        m_lines[at] = named ? DayCalendar::listLine(table[i]) : QString();
         std::memcpy(decodedFrom, stored, TextsSize);
         m_valid[at] = true;
     }
