@@ -16,6 +16,17 @@ QString scratchFile(const uint8_t* data, size_t size) {
     return path;
 }
 
+QString scratchFile(QByteArrayView bytes) {
+    return scratchFile(reinterpret_cast<const uint8_t*>(bytes.data()), size_t(bytes.size()));
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail("the scratch file can be read back");
+    return file.readAll();
+}
+
 void startGui(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication app(*argc, *argv);

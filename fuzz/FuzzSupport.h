@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QSet>
 #include <QString>
 
 #include <cstdint>
@@ -13,6 +15,19 @@ namespace FuzzSupport {
 
 // The path of this process's scratch file, holding exactly the bytes given.
 QString scratchFile(const uint8_t* data, size_t size);
+QString scratchFile(QByteArrayView bytes);
+
+// What a file holds now, as a reader's write left it.
+QByteArray fileBytes(const QString& path);
+
+// True the first time bytes like these come, for checks that need to see each record once.
+inline bool firstOfItsBytes(QSet<QByteArrayView>& seen, const char* bytes, qsizetype size) {
+    const QByteArrayView record(bytes, size);
+    if (seen.contains(record))
+        return false;
+    seen.insert(record);
+    return true;
+}
 
 // The toolkit's application object, for the readers that lay out text; off screen.
 void startGui(int* argc, char*** argv);

@@ -1,20 +1,46 @@
-// A list file of any bytes: whatever loads is written back and loads again the same, and every
-// text field survives the code page both ways.
+// A list file of any bytes: the load takes its whole records, up to the table's capacity, and the
+// write gives back exactly the input's own records that it keeps (record 0 when its ID is not 0,
+// then up to the first ID 0), byte for byte; every text field survives the code page both ways.
 #include "FuzzSupport.h"
 #include "ListFile.h"
 #include "RunError.h"
 
+#include <QSet>
+#include <QtEndian>
+
 #include <memory>
 
+namespace {
+
+// The write rule, read off the input's bytes rather than the table.
+QByteArray keptRecords(QByteArrayView input) {
+    const qsizetype whole =
+        std::min<qsizetype>(input.size() / TReminderRec::Size, ReminderTable::Capacity);
+    QByteArray kept;
+    for (qsizetype i = 0; i < whole; ++i) {
+        const QByteArrayView record = input.sliced(i * TReminderRec::Size, TReminderRec::Size);
+        if (qFromLittleEndian<qint64>(record.data()) != 0)
+            kept += record;
+        else if (i > 0)
+            break;
+    }
+    return kept;
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString path = FuzzSupport::scratchFile(data, size);
+    const QByteArrayView input(reinterpret_cast<const char*>(data), qsizetype(size));
     auto table = std::make_unique<ReminderTable>();
-    const int count = ListFile::load(path, *table);
-    FUZZ_CHECK(count >= 0 && count <= ReminderTable::Capacity);
+    const int count = ListFile::load(FuzzSupport::scratchFile(input), *table);
     FUZZ_CHECK(count == int(std::min<size_t>(size / TReminderRec::Size, ReminderTable::Capacity)));
 
+    // Records of the same bytes have the same fields: each is checked once.
+    QSet<QByteArrayView> checked;
     for (int i = 0; i < count; ++i) {
         const TReminderRec& record = (*table)[i];
+        if (!FuzzSupport::firstOfItsBytes(checked, record.data(), TReminderRec::Size))
+            continue;
         TReminderRec copy = record;
         copy.setTitle(record.Title());
         copy.setStartDate(record.StartDate());
@@ -24,12 +50,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(copy.EndDate() == record.EndDate());
     }
 
-    const QByteArray written = ListFile::bytes(*table);
-    FUZZ_CHECK(written.size() % TReminderRec::Size == 0);
-    const QString again = FuzzSupport::scratchFile(
-        reinterpret_cast<const uint8_t*>(written.constData()), size_t(written.size()));
-    auto reread = std::make_unique<ReminderTable>();
-    FUZZ_CHECK(ListFile::load(again, *reread) == written.size() / TReminderRec::Size);
-    FUZZ_CHECK(ListFile::bytes(*reread) == written);
+    FUZZ_CHECK(ListFile::bytes(*table) == keptRecords(input));
     return 0;
 }

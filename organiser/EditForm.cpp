@@ -1,6 +1,7 @@
 #include "EditForm.h"
 
 #include "Guard.h"
+#include "OneLineValidator.h"
 #include "ReminderGrid.h"
 #include "SpinField.h"
 
@@ -29,6 +30,8 @@ TfrmEdit::TfrmEdit(QWidget* mainWindow, ReminderGrid* grid, std::function<void()
     lbMemo = new QLabel(QStringLiteral("Emlékeztető üzenet:"));
     edMsg = new QLineEdit;
     edMsg->setObjectName(QStringLiteral("edMsg"));
+    // The message becomes a cell of the grid, which holds one line.
+    edMsg->setValidator(new OneLineValidator(edMsg));
     btnOk = new QPushButton(QStringLiteral("&OK"));
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnCancel = new QPushButton(QStringLiteral("&Mégse"));

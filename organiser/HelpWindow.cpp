@@ -1,17 +1,19 @@
 #include "HelpWindow.h"
 
+#include "HelpBrowser.h"
 #include "Shell.h"
 
-#include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
 HelpWindow::HelpWindow(QWidget* owner)
-    : QWidget(owner, Qt::Window) {
+    // A window of the organiser's own, never lost behind its main window, even one that stays
+    // on top: window managers keep a dialog above the window it belongs to. It is not modal.
+    : QWidget(owner, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Zimpa V2.00 - Súgó"));
     setAttribute(Qt::WA_QuitOnClose, false);
-    browser = new QTextBrowser(this);
+    browser = new HelpBrowser(this);
     browser->setObjectName(QStringLiteral("browser"));
     // Every link comes here first: the file's own anchors stay in the window, the rest is the
     // desktop's.

@@ -7,6 +7,7 @@
 #include "MenuImages.h"
 #include "NoteLoader.h"
 #include "ReminderGrid.h"
+#include "WindowLook.h"
 
 #include <QFrame>
 #include <QHeaderView>
@@ -34,21 +35,6 @@ QListWidget* addPage(WrapTabWidget* pages, const char* pageName, const QString& 
     layout->addWidget(list);
     pages->addTab(page, caption);
     return list;
-}
-
-// The strip's own font, which the window's font does not change, and its own text colour.
-void keepOwnLook(QWidget* widget) {
-    // Every property a font dialog sets is set here, so none of them follows the window's font.
-    QFont own(QStringLiteral("MS Sans Serif"), 8);
-    own.setWeight(QFont::Normal);
-    own.setStyle(QFont::StyleNormal);
-    own.setUnderline(false);
-    own.setStrikeOut(false);
-    widget->setFont(own);
-    QPalette palette = widget->palette();
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
-        palette.setColor(role, palette.color(role));
-    widget->setPalette(palette);
 }
 
 // The hints' panel: as wide as designed while the bar has room, and the first to give it up, so
@@ -118,7 +104,8 @@ void TfrmMain::createControlBar() {
     tbMenu = new QMenuBar;
     tbMenu->setObjectName(QStringLiteral("tbMenu"));
     tbMenu->setNativeMenuBar(false);
-    keepOwnLook(tbMenu);
+    // The strip's own font, which the window's font does not change, and its own text colour.
+    keepOwnLook(tbMenu, QFont(QStringLiteral("MS Sans Serif"), 8));
 
     ToolBar1 = new QToolBar(QStringLiteral("Fájl"));
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
@@ -131,6 +118,8 @@ void TfrmMain::createControlBar() {
         tool->setAutoRaise(true);
         tool->setToolTip(hint);
         tool->setStatusTip(hint);
+        // A button that shows only a picture is read out by its hint.
+        tool->setAccessibleName(hint);
         tool->setCursor(Qt::PointingHandCursor);
         connect(tool, &QToolButton::clicked, this,
                 [this, command] { runGuarded([this, command] { (this->*command)(); }); });

@@ -16,7 +16,6 @@
 #include <QTextEdit>
 
 void TfrmMain::createEditDialog() {
-    tZimpa->keepCurrentBelowHeader();
     tZimpa->makeHeaderRow();
     // A double-click opens the row-edit dialog, never the cell's own editor.
     tZimpa->startEditorsOnTyping(QAbstractItemView::EditKeyPressed |

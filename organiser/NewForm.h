@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DayCheckList.h"
 #include "Kind.h"
 #include "ReminderGrid.h"
 #include "Tables.h"
@@ -68,9 +69,6 @@ public:
     void mSelectAllClick();
     void mUnSelectAllClick();
 
-    // A day list's line that the user cannot tick: drawn grey, it still takes a click.
-    static bool isLineEnabled(const QListWidget* list, int line);
-
     QLabel* lbType = nullptr;
     QComboBox* cbType = nullptr;
     QLabel* lbStartDate = nullptr;
@@ -82,8 +80,8 @@ public:
     QLabel* lbGrid = nullptr;
     ReminderGrid* StringGrid1 = nullptr;
     QTextEdit* reMemo = nullptr;
-    QListWidget* clbNevnap = nullptr;
-    QListWidget* clbUnnep = nullptr;
+    DayCheckList* clbNevnap = nullptr;
+    DayCheckList* clbUnnep = nullptr;
     QCheckBox* cbSaveEmptyLines = nullptr;
     QPushButton* btnOk = nullptr;
     QPushButton* btnCancel = nullptr;
@@ -132,13 +130,11 @@ private:
     QListWidget* mainList(Kind kind) const;
 
     // The day lists.
-    void fillDayList(QListWidget* list, const DayTable& table);
-    void applyPastRule(QListWidget* list, const DayTable& table);
+    void fillDayList(DayCheckList* list, const DayTable& table);
+    void applyPastRule(DayCheckList* list, const DayTable& table);
     void showDayDates(QListWidget* list, const DayTable& table, int& previous);
     void tickEnabledLines(bool tick);
     void storeDayTicks(QListWidget* list, DayTable& table);
-    static void setLineLook(QListWidget* list);
-    static void setLineEnabled(QListWidget* list, int line, bool enabled);
     static int recordOf(const QListWidget* list, int line);
 
     TfrmMain& m_main;

@@ -56,8 +56,8 @@ QDateEdit* datePicker(QWidget* parent, const char* name, int top) {
     return picker;
 }
 
-QListWidget* dayList(QWidget* parent, const char* name) {
-    auto* list = named(new QListWidget(parent), name);
+DayCheckList* dayList(QWidget* parent, const char* name) {
+    auto* list = named(new DayCheckList(parent), name);
     list->setGeometry(ContentRect);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -121,8 +121,6 @@ void TfrmNew::createControls() {
 void TfrmNew::createDayLists() {
     clbNevnap = dayList(this, "clbNevnap");
     clbUnnep = dayList(this, "clbUnnep");
-    setLineLook(clbNevnap);
-    setLineLook(clbUnnep);
 
     PopupMenu1 = named(new QMenu(this), "PopupMenu1");
     mSelectAll = named(PopupMenu1->addAction(QStringLiteral("Mind kijelöl")), "mSelectAll");

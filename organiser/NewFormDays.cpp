@@ -8,30 +8,11 @@
 
 #include <QAction>
 #include <QListWidget>
-#include <QStyledItemDelegate>
 
 namespace {
 
 // Each line keeps the number of its day's record, so that a line always reads its own record.
 constexpr int RecordRole = Qt::UserRole;
-
-// A line the user may not tick has no check box of its own to click; it is drawn as disabled but
-// stays selectable, so that a click still shows its dates.
-class DayLineLook : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
-        if (!index.flags().testFlag(Qt::ItemIsUserCheckable))
-            option->state &= ~QStyle::State_Enabled;
-    }
-};
-
-constexpr Qt::ItemFlags EnabledLine =
-    Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable;
-constexpr Qt::ItemFlags DisabledLine = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 
 // The name, then the first slot as it stands and every further slot in use.
 QString withDates(const TDayRec& record) {
@@ -45,37 +26,23 @@ QString withDates(const TDayRec& record) {
 
 } // namespace
 
-void TfrmNew::setLineLook(QListWidget* list) {
-    list->setItemDelegate(new DayLineLook(list));
-}
-
 bool TfrmNew::AllDatesPast(const TDayRec& record) {
     return DaySlots::AllDatesPast(record, Clock::now().date());
-}
-
-bool TfrmNew::isLineEnabled(const QListWidget* list, int line) {
-    return list->item(line)->flags().testFlag(Qt::ItemIsUserCheckable);
-}
-
-void TfrmNew::setLineEnabled(QListWidget* list, int line, bool enabled) {
-    list->item(line)->setFlags(enabled ? EnabledLine : DisabledLine);
 }
 
 int TfrmNew::recordOf(const QListWidget* list, int line) {
     return list->item(line)->data(RecordRole).toInt();
 }
 
-void TfrmNew::fillDayList(QListWidget* list, const DayTable& table) {
+void TfrmNew::fillDayList(DayCheckList* list, const DayTable& table) {
     for (int index = DayTable::First; index <= DayTable::Last; ++index) {
         const TDayRec& record = table[index];
         if (!record.hasName())
             continue;
         auto* line = new QListWidgetItem(record.Name(), list);
         line->setData(RecordRole, index);
-        line->setFlags(EnabledLine);
         line->setCheckState(Qt::Unchecked);
-        if (!MainSettings.EnablePast)
-            setLineEnabled(list, list->count() - 1, !AllDatesPast(record));
+        list->setLineEnabled(list->count() - 1, MainSettings.EnablePast || !AllDatesPast(record));
     }
     for (int line = 0; line < list->count(); ++line) {
         if (table[recordOf(list, line)].Selected())
@@ -112,11 +79,11 @@ void TfrmNew::mEnablePastClick() {
     applyPastRule(clbUnnep, m_main.tables().UnnepList);
 }
 
-void TfrmNew::applyPastRule(QListWidget* list, const DayTable& table) {
+void TfrmNew::applyPastRule(DayCheckList* list, const DayTable& table) {
     // The check marks stay: a line that becomes disabled keeps its mark.
     for (int line = 0; line < list->count(); ++line) {
-        setLineEnabled(list, line,
-                       MainSettings.EnablePast || !AllDatesPast(table[recordOf(list, line)]));
+        list->setLineEnabled(line,
+                             MainSettings.EnablePast || !AllDatesPast(table[recordOf(list, line)]));
     }
     list->viewport()->update();
 }
@@ -130,11 +97,11 @@ void TfrmNew::mUnSelectAllClick() {
 }
 
 void TfrmNew::tickEnabledLines(bool tick) {
-    for (QListWidget* list : {clbNevnap, clbUnnep}) {
+    for (DayCheckList* list : {clbNevnap, clbUnnep}) {
         if (list->isHidden())
             continue;
         for (int line = 0; line < list->count(); ++line) {
-            if (isLineEnabled(list, line))
+            if (list->isLineEnabled(line))
                 list->item(line)->setCheckState(tick ? Qt::Checked : Qt::Unchecked);
         }
     }

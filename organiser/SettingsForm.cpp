@@ -16,9 +16,13 @@
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSlider>
+
+#include <algorithm>
 
 TfrmSettings::TfrmSettings(TfrmMain& main)
     : QDialog(&main)
@@ -33,7 +37,11 @@ TfrmSettings::TfrmSettings(TfrmMain& main)
     connectHandlers();
     // An error skips the rest of the creation steps; the dialog opens all the same.
     runGuarded([this] { FormCreate(); });
-    resize(QSize(459, 433).expandedTo(sizeHint()));
+    // The designed size, or more where the main window's font needs more room; a row of page
+    // tabs too long for the width wraps.
+    QSize size = QSize(459, 433).expandedTo(minimumSizeHint());
+    size.setHeight(std::max(size.height(), layout()->totalHeightForWidth(size.width())));
+    resize(size);
 }
 
 TfrmSettings::~TfrmSettings() {
@@ -86,10 +94,22 @@ void TfrmSettings::writeSettings() {
     keys.write(m_main.settingsFile());
 }
 
+QStringList TfrmSettings::fontListEntries(const QStringList& families) {
+    // The font database tells apart families of the same name from different foundries as
+    // "C059 [urw]" and "C059 [UKWN]"; a font is chosen, and stored, by its plain name.
+    static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\]]*\\]$"));
+    QStringList entries{QStringLiteral("Default")};
+    for (const QString& family : families) {
+        const QString name = QString(family).remove(foundry);
+        if (!entries.contains(name))
+            entries.append(name);
+    }
+    entries.sort(Qt::CaseInsensitive);
+    return entries;
+}
+
 void TfrmSettings::fillFontLists() {
-    QStringList families = QFontDatabase::families();
-    families.append(QStringLiteral("Default"));
-    families.sort(Qt::CaseInsensitive);
+    const QStringList families = fontListEntries(QFontDatabase::families());
     for (QComboBox* list : {cbFontName1, cbFontName2}) {
         // Filling an editable list puts its first entry in the text: the name read stays.
         const QString name = list->currentText();

@@ -17,9 +17,9 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QSlider;
-class QTabWidget;
 class SpinField;
 class TfrmMain;
+class WrapTabWidget;
 
 // The organiser's one place for the settings of both programs and for the three templates new
 // reminders start from. Settings reach the settings file only on OK and take effect at the next
@@ -49,14 +49,17 @@ public:
     void LoadTemplate(std::uint8_t kind);
     void SaveTemplate(std::uint8_t kind);
     static QString SplitField(const QString& line, int part);
+    // What the font lists offer for the installed families: each family once, by its plain
+    // name, and "Default", in alphabetical order.
+    static QStringList fontListEntries(const QStringList& families);
 
     // The kind of template shown, which the next save writes.
     std::uint8_t FTemplateType = 0;
 
-    QTabWidget* pcSettings = nullptr;
+    WrapTabWidget* pcSettings = nullptr;
 
     // "Rendszerező": the organiser's pages.
-    QTabWidget* pcManager = nullptr;
+    WrapTabWidget* pcManager = nullptr;
     QWidget* tsView1 = nullptr;
     QGroupBox* gbToolBars = nullptr;
     QCheckBox* cbOperationToolBar = nullptr;
@@ -88,7 +91,7 @@ public:
     QPlainTextEdit* mMemo_Template = nullptr;
 
     // "Megjelenítő": the viewer's pages.
-    QTabWidget* pcViewer = nullptr;
+    WrapTabWidget* pcViewer = nullptr;
     QWidget* tsView2 = nullptr;
     QLabel* lbTrackBar = nullptr;
     QSlider* tbTransparency = nullptr;

@@ -4,6 +4,7 @@
 #include "Guard.h"
 #include "ReminderGrid.h"
 #include "SpinField.h"
+#include "WrapTabWidget.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,7 +18,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
-#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -36,16 +36,15 @@ template <typename T> T* named(T* widget, const QByteArray& name) {
     return widget;
 }
 
-QWidget* page(QTabWidget* pages, const QByteArray& name, const QString& caption) {
+QWidget* page(WrapTabWidget* pages, const QByteArray& name, const QString& caption) {
     auto* widget = named(new QWidget, name);
     pages->addTab(widget, caption);
     return widget;
 }
 
 // The organiser's and the viewer's pages hold their own pages, drawn as a row of flat tabs.
-QTabWidget* innerPages(QWidget* parent, const char* name) {
-    auto* pages = named(new QTabWidget(parent), name);
-    pages->setDocumentMode(true);
+WrapTabWidget* innerPages(QWidget* parent, const char* name) {
+    auto* pages = named(new WrapTabWidget(parent), name);
     auto* layout = new QVBoxLayout(parent);
     layout->addWidget(pages);
     return pages;
@@ -88,7 +87,7 @@ struct FontPage {
     SpinField* size;
 };
 
-FontPage fontPage(QTabWidget* pages, char number) {
+FontPage fontPage(WrapTabWidget* pages, char number) {
     const auto name = [number](const char* stem) {
         return QByteArray(stem).append(number);
     };
@@ -130,7 +129,8 @@ ReminderGrid* newTemplateGrid(const char* name) {
 } // namespace
 
 void TfrmSettings::createControls() {
-    pcSettings = named(new QTabWidget(this), "pcSettings");
+    pcSettings = named(new WrapTabWidget(this), "pcSettings");
+    pcSettings->setPagesFramed(true);
     auto* manager = page(pcSettings, "tsManager", QStringLiteral("Rendszerező"));
     pcManager = innerPages(manager, "pcManager");
     createManagerPages();

@@ -1,5 +1,8 @@
 #include "WrapTabBar.h"
 
+#include "AccessibleFactory.h"
+
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,6 +13,7 @@
 
 WrapTabBar::WrapTabBar(QWidget* parent)
     : QWidget(parent) {
+    installAccessibleFactory();
     setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_Hover);
@@ -36,7 +40,22 @@ void WrapTabBar::setCurrentIndex(int index) {
     m_current = index;
     // The rows may move, so that the current tab's row lies next to the pages.
     update();
+    announceCurrent();
     emit currentChanged(index);
+}
+
+void WrapTabBar::announceCurrent() {
+    if (!QAccessible::isActive())
+        return;
+    // As Qt's tab bar tells them: the tab that has the keyboard, and the one chosen.
+    if (hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(m_current);
+        QAccessible::updateAccessibility(&focus);
+    }
+    QAccessibleEvent selection(this, QAccessible::Selection);
+    selection.setChild(m_current);
+    QAccessible::updateAccessibility(&selection);
 }
 
 // Measured once for the font and style: every layout of the strip asks for every tab's size,
@@ -168,7 +187,12 @@ void WrapTabBar::paintEvent(QPaintEvent*) {
                 option.state |= QStyle::State_Selected;
             if (index == m_hover)
                 option.state |= QStyle::State_MouseOver;
-            style()->drawControl(QStyle::CE_TabBarTab, &option, &painter, this);
+            style()->drawControl(QStyle::CE_TabBarTabShape, &option, &painter, this);
+            // Not every style lights a tab up under the mouse: the strip does it itself, under
+            // the caption, so that the text stays as crisp as on the other tabs.
+            if (index == m_hover && index != m_current)
+                painter.fillRect(option.rect.adjusted(2, 2, -2, -1), hoverTint());
+            style()->drawControl(QStyle::CE_TabBarTabLabel, &option, &painter, this);
             if (index == m_current && hasFocus()) {
                 QStyleOptionFocusRect focus;
                 focus.initFrom(this);
@@ -177,6 +201,12 @@ void WrapTabBar::paintEvent(QPaintEvent*) {
             }
         }
     }
+}
+
+QColor WrapTabBar::hoverTint() const {
+    QColor tint = palette().color(QPalette::Highlight);
+    tint.setAlpha(48);
+    return tint;
 }
 
 void WrapTabBar::mousePressEvent(QMouseEvent* event) {

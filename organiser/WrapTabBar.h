@@ -8,7 +8,7 @@
 // A strip of page tabs that wraps into as many rows as its width needs, so that every page's
 // tab stays in view with its whole caption. The row holding the current tab lies next to the
 // pages. Tabs light up under the mouse; a click or the arrow keys (Left, Right, Home, End) choose
-// a tab.
+// a tab. Assistive tools see a page tab list with its page tabs (WrapTabBarAccessible).
 class WrapTabBar : public QWidget {
     Q_OBJECT
 
@@ -50,6 +50,9 @@ private:
     QList<QList<int>> rowsFor(int width) const;
     QList<QRect> layoutFor(int width) const;
     void setHover(int index);
+    // Tells assistive tools which tab is chosen now.
+    void announceCurrent();
+    QColor hoverTint() const;
 
     QStringList m_texts;
     mutable QList<QSize> m_tabSizes; // empty until measured for the present font and style

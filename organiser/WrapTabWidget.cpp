@@ -4,6 +4,8 @@
 
 #include <QKeyEvent>
 #include <QStackedWidget>
+#include <QStyleOptionTabWidgetFrame>
+#include <QStylePainter>
 #include <QVBoxLayout>
 
 WrapTabWidget::WrapTabWidget(QWidget* parent)
@@ -44,6 +46,26 @@ QWidget* WrapTabWidget::widget(int index) const {
 
 QString WrapTabWidget::tabText(int index) const {
     return m_tabs->tabText(index);
+}
+
+void WrapTabWidget::setPagesFramed(bool framed) {
+    m_framed = framed;
+    const int frame =
+        framed ? style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this) : 0;
+    m_pages->setContentsMargins(frame, frame, frame, frame);
+    update();
+}
+
+void WrapTabWidget::paintEvent(QPaintEvent*) {
+    if (!m_framed)
+        return;
+    QStylePainter painter(this);
+    QStyleOptionTabWidgetFrame frame;
+    frame.initFrom(this);
+    frame.rect = m_pages->geometry();
+    frame.shape = QTabBar::RoundedNorth;
+    frame.tabBarSize = m_tabs->size();
+    painter.drawPrimitive(QStyle::PE_FrameTabWidget, frame);
 }
 
 void WrapTabWidget::keyPressEvent(QKeyEvent* event) {

@@ -1,8 +1,8 @@
+#include "DesktopIdentity.h"
 #include "Dialogs.h"
 #include "MainForm.h"
 #include "ProgramArguments.h"
 #include "ProgramExit.h"
-#include "ProgramIcon.h"
 #include "ProgramPath.h"
 #include "SessionEnd.h"
 #include "SingleInstance.h"
@@ -17,9 +17,8 @@ int main(int argc, char* argv[]) {
     // Only the program reads its command line: the toolkit's own options are not obeyed.
     ProgramArguments arguments(argc, argv);
     QApplication app(arguments.toolkitArgc(), arguments.toolkitArgv());
-    QApplication::setApplicationName(QStringLiteral("Zimpa"));
+    DesktopIdentity::apply();
     ToolkitTranslation::install(app);
-    QApplication::setWindowIcon(ProgramIcon::icon());
 
     SingleInstance instance(QStringLiteral("Zimpa"));
     if (!instance.acquire()) {

@@ -51,10 +51,13 @@ public:
         const QRect room = screenOf(parent)->availableGeometry();
         const int widest = room.width() * 2 / 3;
         if (text->sizeHint().width() > widest) {
+            text->setText(breakableRuns(text->text(), text->fontMetrics(), widest));
             text->setWordWrap(true);
             text->setFixedWidth(widest);
         }
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+        // The window manager cuts a caption that is wider than its box.
+        buttons->setMinimumWidth(captionRoom(box.caption));
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
         auto* row = new QHBoxLayout;
         row->addWidget(icon, 0, Qt::AlignTop);
@@ -72,6 +75,37 @@ public:
     }
 
 private:
+    // A label wraps its lines at blanks only: a run too long for a whole line (a long folder
+    // name, a number of many digits) may break between any two of its characters, where a break
+    // that shows nothing is put.
+    static QString breakableRuns(const QString& text, const QFontMetrics& metrics, int width) {
+        static const QRegularExpression run(QStringLiteral("\\S+"));
+        QString breakable;
+        qsizetype done = 0;
+        for (const QRegularExpressionMatch& match : run.globalMatch(text)) {
+            breakable += text.mid(done, match.capturedStart() - done);
+            QString word = match.captured();
+            if (metrics.horizontalAdvance(word) > width) {
+                for (qsizetype at = word.size() - 1; at > 0; --at) {
+                    if (!word[at].isLowSurrogate())
+                        word.insert(at, QChar(0x200B));
+                }
+            }
+            breakable += word;
+            done = match.capturedEnd();
+        }
+        return breakable + text.mid(done);
+    }
+
+    // What the title bar needs: the caption in a bold title font, the window's icon and its
+    // buttons.
+    int captionRoom(const QString& caption) const {
+        QFont title = font();
+        title.setBold(true);
+        const int button = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+        return QFontMetrics(title).horizontalAdvance(caption) + 4 * button;
+    }
+
     static QScreen* screenOf(const QWidget* parent) {
         if (parent && parent->isVisible() && parent->screen())
             return parent->screen();

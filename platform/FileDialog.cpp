@@ -23,6 +23,8 @@ std::optional<QString> FileDialog::run(const Request& request, QWidget* parent) 
     // Modal to the window only: an alert window may still pop up meanwhile.
     if (parent)
         dialog.setWindowModality(Qt::WindowModal);
+    // The list of file types shows the entry's name; the pattern stays behind it.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilter(request.filterName + QStringLiteral(" (") + request.filterPattern +
                          QLatin1Char(')'));
     if (request.mode == Mode::Save) {

@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -42,6 +43,31 @@ QIcon swatch(quint32 colour) {
     return QIcon(pixmap);
 }
 
+// The font part is a dialog of its own, which takes Enter for a default button that it does not
+// have, and so does nothing: Enter in any of its fields is the whole dialog's OK.
+class EnterConfirms : public QObject {
+public:
+    explicit EnterConfirms(QDialog* dialog)
+        : QObject(dialog)
+        , m_dialog(dialog) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+                m_dialog->accept();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QDialog* m_dialog;
+};
+
 // Qt's font dialog knows no colour: it is embedded here beside a colour list.
 std::optional<FontDialog::Choice> showDialog(const FontDialog::Choice& initial, QWidget* parent) {
     QDialog dialog(parent);
@@ -69,6 +95,7 @@ std::optional<FontDialog::Choice> showDialog(const FontDialog::Choice& initial, 
     // is the whole dialog's.
     QObject::connect(fonts, &QDialog::rejected, &dialog, &QDialog::reject);
     QObject::connect(fonts, &QDialog::accepted, &dialog, &QDialog::accept);
+    fonts->installEventFilter(new EnterConfirms(&dialog));
 
     auto* colourRow = new QFormLayout;
     colourRow->addRow(QStringLiteral("Szín:"), colours);

@@ -2,16 +2,15 @@
 
 #include "AtomicFile.h"
 #include "CodePage.h"
+#include "LockWait.h"
 #include "RegularFile.h"
 #include "RunError.h"
 
 #include <QFile>
 #include <QList>
 
-#include <cerrno>
 #include <fcntl.h>
 #include <optional>
-#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
@@ -164,17 +163,18 @@ QByteArray withValue(const QByteArray& bytes, const QByteArray& section, const Q
 // new one. The lock file is never removed, for the same reason.
 class WriteLock {
 public:
+    static constexpr int kLockWaitMs = 2000;
+
     explicit WriteLock(const QString& path) {
         const QByteArray lockPath = QFile::encodeName(path + QStringLiteral(".lock"));
-        m_fd = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        m_fd = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
         if (m_fd < 0)
             return;
-        while (::flock(m_fd, LOCK_EX) != 0) {
-            if (errno != EINTR) {
-                ::close(m_fd);
-                m_fd = -1;
-                return;
-            }
+        // A write holds the lock for one read and one replace; one that holds it longer is
+        // stuck, and this write then fails as a refused one does.
+        if (!LockWait::exclusive(m_fd, QDeadlineTimer(kLockWaitMs))) {
+            ::close(m_fd);
+            m_fd = -1;
         }
     }
     ~WriteLock() {

@@ -39,7 +39,9 @@
 //   in any of them becomes a space, so a value can never add lines or sections to the file.
 // - Each write holds an exclusive lock on the side file path + ".lock" for its whole
 //   read-modify-write, and replaces the file with AtomicFile, so two processes writing at the same
-//   moment lose neither's keys and a reader sees either the old file or the new one, whole.
+//   moment lose neither's keys and a reader sees either the old file or the new one, whole. It
+//   waits at most two seconds for another process's lock: a write that cannot get it in that
+//   time fails like any other.
 // - A write that cannot be done raises RunError "Unable to write to <path>"; the old file stays
 //   as it was.
 // - writeStrings makes several writes in one read-modify-write under one lock: the file ends

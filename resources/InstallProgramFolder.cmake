@@ -1,12 +1,13 @@
 # Run by `cmake --install`: lays the program folder down under the prefix, with the desktop
-# entries. The programs and what ships beside them (the help file, the picture) are replaced on
+# entries. The programs and what ships beside them (the help file) are replaced on
 # every install. The files the user's work changes (the lists, the calendars with the followed
 # days, the templates) are laid down only where missing, from what the build delivers, so that a
 # new install never takes the user's reminders away. The settings, the viewers' register and the
 # reminders' content files that a run left in the build's folder are never installed.
 #
 # Set by the caller: ZIMPA_DIST_DIR, ZIMPA_CALENDAR_DIR, ZIMPA_TEMPLATE_DIR, ZIMPA_ENTRY_DIR,
-# ZIMPA_INSTALL_DIR (relative to the prefix).
+# ZIMPA_INSTALL_DIR (relative to the prefix), ZIMPA_ICON_NAME (the picture's name in the icon
+# theme).
 
 set(folder "${CMAKE_INSTALL_PREFIX}/${ZIMPA_INSTALL_DIR}")
 set(laid "$ENV{DESTDIR}${folder}")
@@ -52,15 +53,23 @@ foreach(kind time task memo)
   endif()
 endforeach()
 
-# The entries name the folder where it is once installed (without a staging DESTDIR).
-set(ZIMPA_FOLDER "${folder}")
-configure_file("${ZIMPA_ENTRY_DIR}/Zimpa.desktop.in" "${ZIMPA_DIST_DIR}/../desktop/Zimpa.desktop"
-               @ONLY)
-configure_file("${ZIMPA_ENTRY_DIR}/Zimpa-Viewer-autostart.desktop.in"
-               "${ZIMPA_DIST_DIR}/../desktop/Zimpa-Viewer-autostart.desktop" @ONLY)
-file(INSTALL DESTINATION "${CMAKE_INSTALL_PREFIX}/share/applications" TYPE FILE FILES
-     "${ZIMPA_DIST_DIR}/../desktop/Zimpa.desktop")
+# The entries name the folder where it is once installed (without a staging DESTDIR), escaped
+# as the desktop reads each key, and are made right in their destination: an install writes
+# nowhere else.
+include("${CMAKE_CURRENT_LIST_DIR}/DesktopEntryText.cmake")
+desktop_entry_quoted_argument(ZIMPA_EXEC_FOLDER "${folder}")
+desktop_entry_string(ZIMPA_PATH_FOLDER "${folder}")
+
+function(install_entry template destination)
+  get_filename_component(name "${template}" NAME_WLE)
+  set(entry "$ENV{DESTDIR}${destination}/${name}")
+  message(STATUS "Installing: ${entry}")
+  configure_file("${ZIMPA_ENTRY_DIR}/${template}" "${entry}" @ONLY)
+  # Listed with the other installed files, as file(INSTALL) lists its own.
+  set(CMAKE_INSTALL_MANIFEST_FILES ${CMAKE_INSTALL_MANIFEST_FILES} "${entry}" PARENT_SCOPE)
+endfunction()
+
+install_entry(Zimpa.desktop.in "${CMAKE_INSTALL_PREFIX}/share/applications")
 # The start-up scan at log-in is the user's choice: its entry waits in the program folder until
 # it is copied into the autostart folder (see the README).
-file(INSTALL DESTINATION "${folder}" TYPE FILE FILES
-     "${ZIMPA_DIST_DIR}/../desktop/Zimpa-Viewer-autostart.desktop")
+install_entry(Zimpa-Viewer-autostart.desktop.in "${folder}")

@@ -1,21 +1,26 @@
-// Draws the programs' picture into a PNG file at build time, for the programs and the desktop
-// entries: mkprogramicon <file> <size>
+// Draws the programs' picture at build time into an icon theme folder, at every size the programs
+// themselves use: mkprogramicon <theme folder> <name> writes <size>x<size>/apps/<name>.png.
 #include "ProgramIconArt.h"
 
+#include <QDir>
 #include <QString>
 
 #include <cstdio>
-#include <cstdlib>
 
 int main(int argc, char* argv[]) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: mkprogramicon <file> <size>\n");
+        std::fprintf(stderr, "usage: mkprogramicon <theme folder> <name>\n");
         return 2;
     }
-    const int size = std::atoi(argv[2]);
-    if (size <= 0 || !ProgramIconArt::image(size).save(QString::fromLocal8Bit(argv[1]), "PNG")) {
-        std::fprintf(stderr, "mkprogramicon: cannot write %s\n", argv[1]);
-        return 1;
+    const QString theme = QString::fromLocal8Bit(argv[1]);
+    const QString name = QString::fromLocal8Bit(argv[2]);
+    for (const int size : ProgramIconArt::Sizes) {
+        const QString folder = QStringLiteral("%1/%2x%2/apps").arg(theme).arg(size);
+        const QString file = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+        if (!QDir().mkpath(folder) || !ProgramIconArt::image(size).save(file, "PNG")) {
+            std::fprintf(stderr, "mkprogramicon: cannot write %s\n", qPrintable(file));
+            return 1;
+        }
     }
     return 0;
 }

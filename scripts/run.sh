@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Sets up and builds (see setup.sh), then starts the organiser from its program folder.
+# Installs what the build needs, builds (see setup.sh), then starts the organiser from its
+# program folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh build
 exec build/default/dist/Zimpa "$@"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Sets up and builds (see setup.sh), then runs every test.
+# Installs what the build and the tests need, builds (see setup.sh), then runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh test
 ctest --preset default -j "$(nproc)"

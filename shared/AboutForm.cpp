@@ -32,10 +32,10 @@ QFont designFont(bool bold = false) {
 QLabel* link(const char* name, const QString& address) {
     auto* label = named(new QLabel(address), name);
     label->setTextFormat(Qt::PlainText);
-    label->setFont(designFont());
     QPalette colours = label->palette();
     colours.setColor(QPalette::WindowText, Qt::blue);
     label->setPalette(colours);
+    keepOwnLook(label, designFont());
     label->setCursor(Qt::PointingHandCursor);
     label->setMouseTracking(true);
     return label;
@@ -48,7 +48,7 @@ QPlainTextEdit* readOnlyBox(const char* name, const QString& text) {
 }
 
 const QString Acknowledgements =
-    QStringLiteral("mindazoknak, akik a tesztverziókat napról napra használták,\n"
+    QStringLiteral("mindazokat, akik a tesztverziókat napról napra használták,\n"
                    "akik a hibákat türelmesen leírták és újra meg újra kipróbálták,\n"
                    "és akik javaslataikkal jobbá tették a programot.");
 
@@ -93,7 +93,7 @@ TfrmAbout::TfrmAbout(QWidget* mainWindow)
 
 void TfrmAbout::createControls() {
     lbLogo = named(new QLabel(QStringLiteral("Zimpa V2.00 (Előzetes)")), "lbLogo");
-    lbLogo->setFont(designFont(true));
+    keepOwnLook(lbLogo, designFont(true));
     blLogo = named(new QFrame, "blLogo");
     blLogo->setFrameShape(QFrame::HLine);
     blLogo->setFrameShadow(QFrame::Sunken);
@@ -129,7 +129,7 @@ void TfrmAbout::createControls() {
     tsLicence = named(new QWidget, "tsLicence");
     pcAbout->addTab(tsLicence, QStringLiteral("Licenc"));
     mbLicenc = readOnlyBox("mbLicenc", Licence);
-    mbLicenc->setFont(designFont());
+    keepOwnLook(mbLicenc, designFont());
     mbLicenc->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto* licence = new QVBoxLayout(tsLicence);
     licence->setContentsMargins(0, 0, 0, 0);

@@ -1,11 +1,13 @@
 #include "ProgramIcon.h"
 
+#include "ProgramIconArt.h"
+
 namespace ProgramIcon {
 
 QIcon icon() {
     QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128})
-        icon.addFile(QStringLiteral(":/program/%1.png").arg(size), QSize(size, size));
+    for (const int size : ProgramIconArt::Sizes)
+        icon.addFile(QStringLiteral(":/program/%1x%1/apps/zimpa.png").arg(size), QSize(size, size));
     return icon;
 }
 

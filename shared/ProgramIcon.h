@@ -3,11 +3,11 @@
 #include <QIcon>
 
 // The programs' own picture (ProgramIconArt), shown in the title bars, the boxes and the
-// desktop's menus. Drawn at build time: drawing its seven sizes anew took a start a good part of
-// what a bare window's whole start takes.
+// desktop's menus. Drawn by the build: drawing its seven sizes anew took every start a good part
+// of what a bare window's whole start takes.
 namespace ProgramIcon {
 
-// The picture at the sizes title bars, task bars and menus ask for.
+// The picture at each of ProgramIconArt::Sizes.
 QIcon icon();
 
 } // namespace ProgramIcon

@@ -7,8 +7,8 @@
 #include <QTableWidget>
 
 // The two-column grid of an appointment's or a task's rows: times and messages, row 0 holding
-// the column captions. Each window that shows one picks what it needs of the fixed header row,
-// the current row kept under it and typing into the current cell.
+// the column captions. A cell holds one line. A window that shows row 0 as the grid's fixed
+// header says so; the template editors keep it an ordinary row.
 class ReminderGrid : public QTableWidget {
     Q_OBJECT
 
@@ -20,6 +20,7 @@ public:
     ReminderGrid(int rows, int columns, QWidget* parent = nullptr);
 
     QString cell(int row, int column) const;
+    // A line break in the text becomes a blank, as in every other way text enters a cell.
     void setCell(int row, int column, const QString& text);
     // Empties the cells from the row on, keeping the rows.
     void clearCells(int firstRow);
@@ -28,11 +29,14 @@ public:
     // One more row at the end, unless the grid holds as many as a file may.
     bool appendRow();
 
-    // Gives row 0 the fixed header's look: it cannot be edited or selected; the rows under it
-    // stay editable.
+    // Makes row 0 the grid's one fixed header: it stays in view above the rows as they scroll,
+    // shows what row 0 holds, and takes no edit or selection. It keeps its index, so every row
+    // keeps its own. The header is never the current row: the first row under it is.
     void makeHeaderRow();
-    // Row 0 is never the current row, and the first row under it is current from the start.
-    void keepCurrentBelowHeader();
+    // Row 0 becomes an ordinary row again, as in a grid of one row, which cannot also have one.
+    void releaseHeaderRow();
+    bool hasHeaderRow() const { return m_fixedHeader; }
+
     // The edit triggers, with a key pressed on the current cell typed into its editor.
     void startEditorsOnTyping(QAbstractItemView::EditTriggers triggers);
 
@@ -44,7 +48,12 @@ signals:
     // The user changed the text in a cell's editor, before it is committed.
     void textEdited();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void showHeaderCaptions();
+    void followWindowLook();
+
     bool m_fixedHeader = false;
-    bool m_currentBelowHeader = false;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ColourNames.h"
+#include "FrameSize.h"
 #include "SettingsKey.h"
 
 #include <QString>
@@ -25,7 +26,7 @@ struct WindowKeys {
 
     // Visits the four keys of the window's place and size, each with its entry of a window's
     // table: the value read moves or sizes the window at once, and the window's present place
-    // and size are written.
+    // and size are written. Both are the window manager's frame's (FrameSize).
     template <typename Visit> void visitPlaceAndSize(Visit&& visit) const {
         visit(
             Top, [](QWidget& window, int top) { window.move(window.x(), top); },
@@ -34,11 +35,11 @@ struct WindowKeys {
             Left, [](QWidget& window, int left) { window.move(left, window.y()); },
             [](const QWidget& window) { return window.x(); });
         visit(
-            Width, [](QWidget& window, int width) { window.resize(width, window.height()); },
-            [](const QWidget& window) { return window.width(); });
+            Width, [](QWidget& window, int width) { FrameSize::setWidth(window, width); },
+            [](const QWidget& window) { return FrameSize::of(window).width(); });
         visit(
-            Height, [](QWidget& window, int height) { window.resize(window.width(), height); },
-            [](const QWidget& window) { return window.height(); });
+            Height, [](QWidget& window, int height) { FrameSize::setHeight(window, height); },
+            [](const QWidget& window) { return FrameSize::of(window).height(); });
     }
 
     QString Section;

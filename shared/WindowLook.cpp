@@ -27,6 +27,21 @@ void takeMainWindowFont(QWidget* window, const QWidget* mainWindow) {
     window->setPalette(colours);
 }
 
+void keepOwnLook(QWidget* control, QFont font) {
+    // Every property a font dialog sets is set here, so none of them follows the window's.
+    font.setWeight(font.weight());
+    font.setStyle(font.style());
+    font.setUnderline(font.underline());
+    font.setStrikeOut(font.strikeOut());
+    control->setFont(font);
+    QPalette colours = control->palette();
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) {
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            colours.setColor(group, role, colours.color(group, role));
+    }
+    control->setPalette(colours);
+}
+
 void centreOnDesktop(QWidget* window) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)

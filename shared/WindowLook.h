@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFont>
+
 class QWidget;
 
 // How the dialogs and shared windows take their place and their look.
@@ -9,6 +11,10 @@ class QWidget;
 // every other colour stay the window's own, and so does the font of a control that has one of
 // its own.
 void takeMainWindowFont(QWidget* window, const QWidget* mainWindow);
+
+// A control with a font of its own keeps that font whole, and the colour its text has now,
+// whatever font and colour its window takes later.
+void keepOwnLook(QWidget* control, QFont font);
 
 // Puts the window in the middle of the desktop.
 void centreOnDesktop(QWidget* window);

@@ -1,19 +1,18 @@
 #include "InstanceRegister.h"
 
 #include "AtomicFile.h"
+#include "LockWait.h"
 #include "RegularFile.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QThread>
 #include <QtEndian>
 
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -48,7 +47,7 @@ public:
             if (fd < 0)
                 return; // nothing to lock: the write decides
             const Replaced replaced =
-                lockBefore(fd, deadline) ? heldIsNamed(fd) : Replaced::Unknown;
+                LockWait::exclusive(fd, deadline) ? heldIsNamed(fd) : Replaced::Unknown;
             if (replaced == Replaced::No) {
                 m_fd = fd;
                 m_created = created;
@@ -77,16 +76,6 @@ public:
 
 private:
     enum class Replaced { No, Yes, Unknown };
-
-    static bool lockBefore(int fd, const QDeadlineTimer& deadline) {
-        for (;;) {
-            if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
-                return true;
-            if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired())
-                return false;
-            QThread::msleep(2);
-        }
-    }
 
     Replaced heldIsNamed(int fd) const {
         struct stat held, named;

@@ -70,13 +70,6 @@ void TfrmView::createGrid() {
     tZimpa = new ReminderGrid(DesignRows, 2);
     tZimpa->setObjectName(QStringLiteral("tZimpa"));
     tZimpa->setFrameShape(QFrame::NoFrame);
-    // The header shows the first row once it is fixed; until then every row is a plain row.
-    QHeaderView* header = tZimpa->horizontalHeader();
-    header->setFixedHeight(RowHeight);
-    header->setSectionResizeMode(QHeaderView::Fixed);
-    header->setSectionsClickable(false);
-    header->setHighlightSections(false);
-    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     tZimpa->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tZimpa->verticalHeader()->setDefaultSectionSize(RowHeight);
     tZimpa->setColumnWidth(0, 64);
@@ -140,7 +133,9 @@ void TfrmView::StatusBar1DblClick() {
 }
 
 void TfrmView::FormCloseQuery(bool& canClose) {
-    SaveSettings();
+    // A settings file that cannot be written is reported as the organiser reports it, and the
+    // window closes all the same, out of the register.
+    runGuarded([this] { SaveSettings(); });
     leaveRegister();
     canClose = true;
 }

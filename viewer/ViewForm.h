@@ -55,7 +55,8 @@ public:
 
     // The section "ViewForm" of the settings file in the program folder.
     void LoadSettings();
-    // Writes the nine keys; a file that cannot be written is reported, never raised.
+    // Writes the nine keys; raises RunError "Unable to write to <path>" when the file cannot be
+    // written, which the close reports.
     void SaveSettings();
 
     static QString SplitField(const QString& line, std::uint8_t part);
@@ -69,7 +70,8 @@ public:
     // Starts one more viewer with the arguments and reports a start that failed.
     void StartViewer(const QStringList& params);
 
-    // Saves the settings and leaves the register; closing is always allowed.
+    // Saves the settings (a failure is reported) and leaves the register; closing is always
+    // allowed.
     void FormCloseQuery(bool& canClose);
     void FormHide();
 
@@ -168,7 +170,6 @@ private:
     void clearGridCells();
     void fixHeaderRow();
     void refuseHeaderOfOneRow();
-    void showHeaderRow();
     void announce(const QString& time, const QString& message);
 
     // The section "ViewForm" in its order, which LoadSettings and SaveSettings both walk.
@@ -189,7 +190,6 @@ private:
     RowAlarms m_alarmTimes;
     // A note comes into mZimpa in pieces while the window goes on.
     std::unique_ptr<NoteLoader> m_noteLoader;
-    bool m_headerFixed = false;
     bool m_filling = false;   // cells are changed by a load, not by the user
     bool m_restyling = false; // a new window style hides and shows the window
 };

@@ -7,7 +7,7 @@
 #include "RunError.h"
 
 #include <QFileInfo>
-#include <QHeaderView>
+#include <QScopedValueRollback>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
@@ -86,9 +86,7 @@ void TfrmView::loadNote(const QString& file) {
 // A grid's one row cannot also be its fixed header: the row stays a row, the load ends with the
 // grid's error, and this load starts no clock.
 void TfrmView::refuseHeaderOfOneRow() {
-    m_headerFixed = false;
-    tZimpa->setRowHidden(0, false);
-    tZimpa->horizontalHeader()->hide();
+    tZimpa->releaseHeaderRow();
     throw RunError(QStringLiteral("Fixed row count must be less than row count"));
 }
 
@@ -97,29 +95,11 @@ void TfrmView::clearGridCells() {
     m_filling = true;
     tZimpa->clearCells(0);
     m_filling = false;
-    showHeaderRow();
 }
 
 // The first row holds the columns' captions and stays in place above the rows as the grid's
-// header, where it takes no edit or selection. A table of one line is its header alone.
+// header. A table of one line is its header alone.
 void TfrmView::fixHeaderRow() {
-    m_headerFixed = true;
-    m_filling = true;
-    for (int row = 0; row < tZimpa->rowCount(); ++row) {
-        for (int column = 0; column < tZimpa->columnCount(); ++column) {
-            if (!tZimpa->item(row, column))
-                tZimpa->setCell(row, column, QString());
-        }
-    }
-    m_filling = false;
-    tZimpa->setRowHidden(0, true);
-    tZimpa->horizontalHeader()->show();
-    showHeaderRow();
-}
-
-void TfrmView::showHeaderRow() {
-    if (!m_headerFixed)
-        return;
-    for (int column = 0; column < tZimpa->columnCount(); ++column)
-        tZimpa->setHorizontalHeaderItem(column, new QTableWidgetItem(tZimpa->cell(0, column)));
+    const QScopedValueRollback filling(m_filling, true);
+    tZimpa->makeHeaderRow();
 }

@@ -2,15 +2,12 @@
 #include "ViewForm.h"
 
 #include "ColourNames.h"
-#include "Dialogs.h"
 #include "IniFile.h"
-#include "RunError.h"
 #include "TransparentForm.h"
 #include "WindowKeys.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QHeaderView>
 #include <QTableWidget>
 
 QString TfrmView::settingsFile() const {
@@ -68,15 +65,7 @@ void TfrmView::LoadSettings() {
 
 void TfrmView::SaveSettings() {
     IniFile ini(settingsFile());
-    try {
-        SettingsTable::save([](auto&& visit) { eachSettingsKey(visit); }, ini, *this);
-    } catch (const RunError&) {
-        // The window closes all the same; the user learns that its place was not kept.
-        Dialogs::information(QStringLiteral("Hiba: a(z) ") + settingsFile() +
-                                 QStringLiteral(" beállításfájl nem írható, a megjelenítő "
-                                                "ablak beállításai nem lettek elmentve."),
-                             this);
-    }
+    SettingsTable::save([](auto&& visit) { eachSettingsKey(visit); }, ini, *this);
 }
 
 void TfrmView::applyFont(const QString& name, std::uint8_t size) {
@@ -85,19 +74,10 @@ void TfrmView::applyFont(const QString& name, std::uint8_t size) {
     if (size > 0)
         shown.setPointSize(size);
     setFont(shown);
-    // The desktop gives headers a font of their own, which a window's font does not reach: the
-    // grid's header row follows the stored font like its cells.
-    tZimpa->horizontalHeader()->setFont(shown);
 }
 
 void TfrmView::applyFontColour(quint32 colour) {
     ColourNames::applyTextColour(this, colour);
-    // The header row writes in the colour of buttons.
-    QHeaderView* header = tZimpa->horizontalHeader();
-    QPalette colours = header->palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-        colours.setColor(group, QPalette::ButtonText, palette().color(group, QPalette::Text));
-    header->setPalette(colours);
 }
 
 bool TfrmView::stayOnTop() const {

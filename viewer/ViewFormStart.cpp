@@ -121,14 +121,14 @@ void TfrmView::StartupScan() {
 
 void TfrmView::scanList(Kind kind, bool& first, bool& shown) {
     const auto records = std::make_unique<ReminderTable>();
-    // The list file lies in the current folder; one that cannot be read ends the scan.
+    // The list file lies in the current folder. One that cannot be read, and a date that does
+    // not read, end the scan with the run-time's error; the window opens with what was done.
     const int count = ListFile::load(Tables::fileName(kind), *records);
     const QDate today = Clock::now().date();
     const QString shortFormat = RegionalFormats::shortDateFormat();
     for (int i = 0; i < count; ++i) {
         const TReminderRec& record = (*records)[i];
-        // A damaged record is no reminder to show; the others are looked at all the same.
-        if (ReminderDue::of(record, today, shortFormat) != ReminderDue::Verdict::Due)
+        if (!ReminderDue::isDue(record, today, shortFormat))
             continue;
         const QString content = ContentFile::folder(kind) + ReminderId::text(record.ID());
         if (first) {

@@ -1,10 +1,10 @@
 #include "AboutForm.h"
 #include "AlertForm.h"
+#include "DesktopIdentity.h"
 #include "Dialogs.h"
 #include "Guard.h"
 #include "ProgramArguments.h"
 #include "ProgramExit.h"
-#include "ProgramIcon.h"
 #include "ProgramPath.h"
 #include "SessionEnd.h"
 #include "ToolkitTranslation.h"
@@ -16,9 +16,8 @@ int main(int argc, char* argv[]) {
     // Only the program reads its command line: the toolkit's own options are not obeyed.
     ProgramArguments arguments(argc, argv);
     QApplication app(arguments.toolkitArgc(), arguments.toolkitArgv());
-    QApplication::setApplicationName(QStringLiteral("Viewer"));
+    DesktopIdentity::apply();
     ToolkitTranslation::install(app);
-    QApplication::setWindowIcon(ProgramIcon::icon());
     // The window hides into the notification area and an alert may outlive it for a moment: the
     // program ends when the viewer window closes, and only then.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -12,7 +12,9 @@ public:
 
     static QString text(const QDate& date);
 
-    // The stored form first, then the given short date format; an invalid date when neither fits.
-    // A two-digit year of the short format is taken in the century that puts it nearest to today.
+    // The stored form first, then the given short date format, read by its order of day, month
+    // and year and its separators, each number with one digit or more (a year with up to four);
+    // an invalid date when neither fits. A year of one or two digits is taken in the century
+    // that puts it nearest to today.
     static QDate parse(const QString& text, const QString& shortFormat);
 };

@@ -1,3 +1,5 @@
+#include "OwnTestFolders.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -5,5 +7,6 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    OwnTestFolders::install();
     return RUN_ALL_TESTS();
 }

@@ -64,6 +64,12 @@ QString DesktopDriver::windowName(WindowId window) const {
     return result.succeeded() ? QString::fromUtf8(result.output).chopped(1) : QString();
 }
 
+QString DesktopDriver::windowProperty(WindowId window, const QString& property) const {
+    const ProgramRun::Result result =
+        tool(QStringLiteral("xprop"), {QStringLiteral("-id"), hex(window), property});
+    return result.succeeded() ? QString::fromUtf8(result.output).trimmed() : QString();
+}
+
 QString DesktopDriver::windowInfo(WindowId window) const {
     const ProgramRun::Result result =
         tool(QStringLiteral("xwininfo"), {QStringLiteral("-id"), hex(window)});

@@ -25,6 +25,9 @@ public:
     // process id is given, in the order xdotool lists them.
     QList<WindowId> findWindows(const QString& namePattern, qint64 pid = 0) const;
     QString windowName(WindowId window) const;
+    // What xprop says of one property of the window, "WM_CLASS(STRING) = ..."; empty when no
+    // window answers.
+    QString windowProperty(WindowId window, const QString& property) const;
 
     // Mapped and on screen: not minimised, not withdrawn.
     bool isViewable(WindowId window) const;

@@ -160,6 +160,11 @@ bool DesktopTest::confirmBox(WindowId box) const {
     return desktop().activate(box) && desktop().pressKeys({QStringLiteral("Return")});
 }
 
+bool DesktopTest::isAbove(WindowId upper, WindowId lower) const {
+    const QList<WindowId> order = desktop().stackingOrder();
+    return order.contains(upper) && order.indexOf(upper) > order.indexOf(lower);
+}
+
 bool DesktopTest::waitUntilGone(WindowId window) const {
     return Polling::waitUntil([&] { return !desktop().isViewable(window); }, Polling::StepTimeout);
 }
@@ -170,12 +175,19 @@ bool DesktopTest::waitUntilActive(WindowId window) const {
 }
 
 QString DesktopTest::saveScreenshot(WindowId window, const QString& name) const {
+    return saveScreenshot(QList<WindowId>{window}, name);
+}
+
+QString DesktopTest::saveScreenshot(const QList<WindowId>& windows, const QString& name) const {
+    QRect area;
+    for (const WindowId window : windows)
+        area |= desktop().frameGeometry(window);
     QDir().mkpath(artefactFolder());
     const QString picture = artefactFolder() + QLatin1Char('/') + name + QStringLiteral(".png");
     // Drawn beside and renamed over the old picture, so that nobody sees a half-written one.
     const QString drawing =
         picture + QStringLiteral(".%1.part").arg(QCoreApplication::applicationPid());
-    if (!desktop().grab(desktop().frameGeometry(window), drawing) || !isPng(drawing) ||
+    if (!desktop().grab(area, drawing) || !isPng(drawing) ||
         ::rename(QFile::encodeName(drawing).constData(), QFile::encodeName(picture).constData()) !=
             0) {
         QFile::remove(drawing);

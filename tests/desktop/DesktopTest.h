@@ -6,6 +6,7 @@
 #include "XSession.h"
 
 #include <QProcessEnvironment>
+#include <QRect>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -18,6 +19,10 @@
 // Texts in failure messages as text, not as a list of characters.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QRect& rect, std::ostream* out) {
+    *out << rect.x() << ',' << rect.y() << ' ' << rect.width() << 'x' << rect.height();
 }
 
 // The organiser on a real desktop. Each group of tests gets its own X session; each test gets a
@@ -67,6 +72,9 @@ protected:
     // Presses Return in a message box: its only button, OK, takes it.
     bool confirmBox(WindowId box) const;
 
+    // In the window manager's stacking order, which also holds windows kept above all others.
+    bool isAbove(WindowId upper, WindowId lower) const;
+
     bool waitUntilGone(WindowId window) const;
     bool waitUntilActive(WindowId window) const;
     // Presses the keys named one after the other, blanks between them: "Tab Tab Down".
@@ -75,6 +83,8 @@ protected:
     // Keeps a picture of the window with its frame as a PNG file among the artefacts; returns
     // the file, empty when no picture could be taken.
     QString saveScreenshot(WindowId window, const QString& name) const;
+    // The same for the part of the screen that shows all of these windows.
+    QString saveScreenshot(const QList<WindowId>& windows, const QString& name) const;
 
 private:
     static std::unique_ptr<QTemporaryDir> s_sessionFolder;

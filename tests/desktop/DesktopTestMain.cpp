@@ -1,3 +1,5 @@
+#include "OwnTestFolders.h"
+
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
@@ -7,5 +9,6 @@
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    OwnTestFolders::install();
     return RUN_ALL_TESTS();
 }

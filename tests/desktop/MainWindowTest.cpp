@@ -138,9 +138,10 @@ TEST_F(MainWindowTest, NeitherProgramObeysTheToolkitsOwnOptions) {
     saveScreenshot(window, QStringLiteral("toolkit-options-ignored"));
 
     ASSERT_TRUE(folder().write(QStringLiteral("time/9"), "Id\xF5|\xDCzenet\r\n9:00|Fogorvos\r\n"));
+    // In its program folder, where it keeps its register, as the organiser starts it.
     ProgramRun viewer(folder().file(QStringLiteral("Viewer")),
                       options + QStringList{QStringLiteral("-D"), folder().file("time/9")},
-                      environment());
+                      environment(), folder().path());
     EXPECT_NE(waitForWindow(viewer, QStringLiteral("^Zimpa V2\\.00 \\(El")), 0u)
         << viewer.describe().toStdString();
     EXPECT_TRUE(desktop().findWindows(QStringLiteral("Masik")).isEmpty());

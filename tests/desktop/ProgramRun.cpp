@@ -9,9 +9,10 @@
 #include <sys/prctl.h>
 
 ProgramRun::ProgramRun(const QString& program, const QStringList& arguments,
-                       const QProcessEnvironment& environment)
+                       const QProcessEnvironment& environment, const QString& workingFolder)
     : m_program(program) {
     m_process.setProcessEnvironment(environment);
+    m_process.setWorkingDirectory(workingFolder);
     // The program dies with the test process, however that ends. This runs in the child between
     // fork and exec, where only async-signal-safe calls belong.
     m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });

@@ -23,8 +23,9 @@ public:
         bool succeeded() const { return finished && exitCode == 0; }
     };
 
+    // Without a working folder the program runs in the test's own current folder.
     ProgramRun(const QString& program, const QStringList& arguments,
-               const QProcessEnvironment& environment);
+               const QProcessEnvironment& environment, const QString& workingFolder = {});
     ~ProgramRun();
     ProgramRun(const ProgramRun&) = delete;
     ProgramRun& operator=(const ProgramRun&) = delete;

@@ -16,12 +16,6 @@ protected:
         EXPECT_EQ(second.exitCode(), 0) << second.describe().toStdString();
         EXPECT_EQ(mainWindows(), QList<WindowId>{firstWindow});
     }
-
-    // In the window manager's stacking order, which also holds windows kept above all others.
-    bool isAbove(WindowId upper, WindowId lower) const {
-        const QList<WindowId> order = desktop().stackingOrder();
-        return order.contains(upper) && order.indexOf(upper) > order.indexOf(lower);
-    }
 };
 
 TEST_F(SecondStartTest, BringsBackTheMinimisedWindowAndEnds) {
@@ -70,7 +64,6 @@ TEST_F(SecondStartTest, RaisesTheWindowFromBehindAnother) {
     EXPECT_TRUE(desktop().isViewable(window));
     saveScreenshot(window, QStringLiteral("raised-by-second-start"));
 }
-
 
 // Another copy of the program, in another folder: the user still means the organiser that runs.
 TEST_F(SecondStartTest, ACopyFromAnotherFolderBringsTheRunningOneForward) {

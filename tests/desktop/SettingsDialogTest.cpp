@@ -119,6 +119,41 @@ TEST_F(SettingsDialogTest, TheAboutWindowAndTheHelpFromTheOrganisersMenu) {
     closeOrganiser(organiser, mainWindow);
 }
 
+// Over a main window that stays on top of the others, each window the organiser opens comes up
+// above it, the help too, and stays there when the main window gets the keyboard back. At the
+// main window's 14 points and red, the settings dialog's page tabs wrap, and the about window's
+// logo, links and licence keep their own fonts and colours (the pictures show them).
+TEST_F(SettingsDialogTest, TheOrganisersWindowsStayAboveAStayOnTopMainWindow) {
+    // Larger than the help, so that the picture shows the one over the other.
+    ASSERT_TRUE(folder().write(Ini, "[MainForm]\r\nStayOnTop=1\r\nFontSize=14\r\n"
+                                    "FontColor=clRed\r\nLeft=20\r\nTop=20\r\nWidth=900\r\n"
+                                    "Height=700\r\n"));
+    ProgramRun& organiser = startOrganiser();
+    const WindowId mainWindow = waitForMainWindow(organiser);
+    ASSERT_NE(mainWindow, 0u) << organiser.describe().toStdString();
+    const auto open = [&](const QString& keysToOpen, const QString& title) {
+        WindowId window = 0;
+        if (waitUntilActive(mainWindow) && keys(keysToOpen))
+            window = waitForTitle(organiser, title);
+        EXPECT_TRUE(Polling::waitUntil([&] { return window && isAbove(window, mainWindow); },
+                                       Polling::StepTimeout))
+            << title.toStdString();
+        return window;
+    };
+
+    const WindowId dialog = open(QStringLiteral("alt+b b"), SettingsTitle);
+    saveScreenshot(dialog, QStringLiteral("settings-14pt"));
+    ASSERT_TRUE(desktop().activate(dialog) && keys("alt+m") && waitUntilGone(dialog));
+    const WindowId about = open(QStringLiteral("alt+s Up Return"), AboutTitle);
+    saveScreenshot(about, QStringLiteral("about-red-font"));
+    ASSERT_TRUE(desktop().activate(about) && keys("alt+o") && waitUntilGone(about));
+    const WindowId help = open(QStringLiteral("alt+s Return"), HelpTitle);
+    ASSERT_TRUE(desktop().activate(mainWindow));
+    EXPECT_TRUE(isAbove(help, mainWindow));
+    saveScreenshot({mainWindow, help}, QStringLiteral("help-over-stay-on-top"));
+    closeOrganiser(organiser, mainWindow);
+}
+
 TEST_F(SettingsDialogTest, TheAboutWindowFromTheViewersMenu) {
     ASSERT_TRUE(folder().write(QStringLiteral("time/3001"),
                                "Id\xF5pont|Eml\xE9keztet\xF5\r\n23:59|K\xE9s\xF5 este\r\n"));

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -188,6 +189,18 @@ TEST_F(EditingTest, TheRowEditorSplitsAtTheLastColonAndWritesTheFieldsAsTheyStan
     EXPECT_EQ(window->tZimpa->rows()[3], (TableRow{"1:2:3", "y"}));
 }
 
+// The message field is one line, as the cell it goes to: a pasted line break is a blank.
+TEST_F(EditingTest, ALineBreakPastedIntoTheRowEditorsMessageBecomesABlank) {
+    create();
+    setRows({{"H", "M"}, {"8:30", "Reggeli"}});
+    QApplication::clipboard()->setText(QStringLiteral("SOR1\r\nSOR2|x\nSOR3\r"));
+    editRow([](TfrmEdit* dialog) {
+        dialog->edMsg->selectAll();
+        QTest::keyClick(dialog->edMsg, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(dialog->edMsg->text(), QStringLiteral("SOR1 SOR2|x SOR3 "));
+    });
+}
+
 TEST_F(EditingTest, DoubleClickOpensTheRowEditorOnlyWhileTheOptionIsOn) {
     create();
     setRows({{"H", "M"}, {"8:30", "a"}});
@@ -196,13 +209,13 @@ TEST_F(EditingTest, DoubleClickOpensTheRowEditorOnlyWhileTheOptionIsOn) {
     window->tZimpaDblClick();
     EXPECT_FALSE(window->frmEdit->isVisible());
     window->mSettings_Editor->setChecked(true);
-    bool opened = false;
+    bool dialogShown = false;
     QTimer::singleShot(0, window.get(), [&] {
-        opened = window->frmEdit->isVisible();
+        dialogShown = window->frmEdit->isVisible();
         window->frmEdit->close();
     });
     window->tZimpaDblClick();
-    EXPECT_TRUE(opened);
+    EXPECT_TRUE(dialogShown);
 }
 
 TEST(SpinFieldTest, LeavingBringsNumbersIntoRangeAndKeepsOtherText) {

@@ -5,6 +5,11 @@
 #include <QApplication>
 #include <QTextBrowser>
 
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 class HelpMenuTest : public MainWindowFixture {};
@@ -68,4 +73,30 @@ TEST_F(HelpMenuTest, HomeAndUpdatePagesGoToTheOpenerExactlyAsStored) {
     EXPECT_EQ(opened, (QStringList{QStringLiteral("http://example.org/zimpa"),
                                    QStringLiteral("http://u.example//upgrade.php?program=Zimpa&"
                                                   "version=2.0.0.100")}));
+}
+
+// A link to anything but a regular file (here a named pipe that no program writes) is refused
+// at once, as a missing file is.
+TEST_F(HelpMenuTest, ALinkToANamedPipeIsRefusedWithoutWaitingOnIt) {
+    folder.write(QStringLiteral("Zimpa.hlp"),
+                 QByteArray(Help).replace("</body>", "<a href=\"cso.html\">Cs\xC5\x91</a></body>"));
+    const QByteArray pipe = QFile::encodeName(folder.file(QStringLiteral("cso.html")));
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
+    start(0);
+    window->mHelp_IndexClick();
+    auto* help = window->findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    // Should the window wait on the pipe, a writer comes every few seconds and lets it go, so
+    // that the test fails instead of hanging.
+    std::promise<void> followed;
+    std::future<bool> rescued = std::async(std::launch::async, [&, done = followed.get_future()] {
+        bool wrote = false;
+        for (; done.wait_for(std::chrono::seconds(3)) != std::future_status::ready; wrote = true)
+            ::close(::open(pipe.constData(), O_WRONLY | O_NONBLOCK));
+        return wrote;
+    });
+    emit help->browser->anchorClicked(QUrl(QStringLiteral("cso.html")));
+    followed.set_value();
+    EXPECT_FALSE(rescued.get()) << "the window waited on the pipe";
+    EXPECT_TRUE(help->browser->toPlainText().isEmpty());
 }

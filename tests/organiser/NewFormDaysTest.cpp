@@ -2,6 +2,7 @@
 
 #include "MainSettings.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QMenu>
 #include <QTest>
@@ -10,10 +11,10 @@ namespace {
 
 class NewFormDaysTest : public NewFormFixture {
 protected:
-    static QList<bool> enabled(const QListWidget* list) {
+    static QList<bool> enabled(const DayCheckList* list) {
         QList<bool> result;
         for (int i = 0; i < list->count(); ++i)
-            result << TfrmNew::isLineEnabled(list, i);
+            result << list->isLineEnabled(i);
         return result;
     }
 
@@ -70,6 +71,41 @@ TEST_F(NewFormDaysTest, ADisabledLineCannotBeTickedButStillShowsItsDates) {
     list->setCurrentRow(2);
     QTest::keyClick(list, Qt::Key_Space);
     EXPECT_EQ(list->item(2)->checkState(), Qt::Checked);
+}
+
+// A screen reader cannot see the grey: it is told which lines are out of reach, while its own
+// "click" on such a line still shows the line's dates.
+TEST_F(NewFormDaysTest, AssistiveToolsAreToldWhichLinesCannotBeTicked) {
+    start();
+    open(Kind::Nevnap);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(dialog->clbNevnap);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::List);
+    ASSERT_EQ(list->childCount(), 5);
+    const auto reachable = [list] {
+        QList<bool> result;
+        for (int line = 0; line < list->childCount(); ++line) {
+            const QAccessible::State state = list->child(line)->state();
+            EXPECT_EQ(state.checkable, !state.disabled);
+            result << !state.disabled;
+        }
+        return result;
+    };
+    EXPECT_EQ(reachable(), QList<bool>({true, false, true, true, true}));
+    QAccessibleInterface* bela = list->child(1);
+    EXPECT_EQ(bela->role(), QAccessible::ListItem);
+    EXPECT_EQ(bela->text(QAccessible::Name), QStringLiteral("Béla"));
+    EXPECT_TRUE(list->child(4)->state().checked);
+    EXPECT_EQ(list->indexOfChild(bela), 1);
+
+    bela->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(dialog->clbNevnap->item(1)->text(), QStringLiteral("Béla (03.14)"));
+    EXPECT_EQ(bela->text(QAccessible::Name), QStringLiteral("Béla (03.14)"));
+    EXPECT_TRUE(bela->state().selected);
+    EXPECT_EQ(dialog->clbNevnap->item(1)->checkState(), Qt::Unchecked);
+
+    switchPastOption();
+    EXPECT_EQ(reachable(), QList<bool>(5, true));
 }
 
 TEST_F(NewFormDaysTest, AClickShowsTheDatesOfOneLineAtATime) {

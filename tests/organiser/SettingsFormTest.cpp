@@ -2,9 +2,12 @@
 #include "Guard.h"
 #include "MainFormFixture.h"
 #include "SpinField.h"
+#include "WrapTabBar.h"
+#include "WrapTabWidget.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -207,4 +210,39 @@ TEST_F(SettingsFormTest, EnterAndEscapePressNoButton) {
         QTest::keyClick(d.edServer, key);
     EXPECT_TRUE(finished->isEmpty());
     EXPECT_FALSE(folder.exists(Ini));
+}
+
+TEST_F(SettingsFormTest, TheFontListsNameEachInstalledFamilyOnceByItsPlainName) {
+    const QStringList installed{QStringLiteral("Nimbus Sans [URW ]"), QStringLiteral("C059 [urw]"),
+                                QStringLiteral("DejaVu Sans"), QStringLiteral("C059 [UKWN]"),
+                                QStringLiteral("Nimbus Sans [urw]")};
+    EXPECT_EQ(TfrmSettings::fontListEntries(installed),
+              QStringList({"C059", "Default", "DejaVu Sans", "Nimbus Sans"}));
+
+    TfrmSettings& d = open();
+    QStringList shown;
+    for (int entry = 0; entry < d.cbFontName2->count(); ++entry)
+        shown << d.cbFontName2->itemText(entry);
+    EXPECT_EQ(shown, TfrmSettings::fontListEntries(QFontDatabase::families()));
+    EXPECT_EQ(d.cbFontName2->currentText(), QStringLiteral("Arial")) << "the name read stays";
+}
+
+// At the main window's 14 points the dialog's page tabs need more than its designed width: they
+// wrap into rows, and each shows its whole caption.
+TEST_F(SettingsFormTest, EveryPageTabShowsWholeAtALargeFont) {
+    folder.write(Ini, "[MainForm]\r\nFontSize=14\r\n");
+    TfrmSettings& d = open(true);
+    d.resize(459, d.height());
+    const std::pair<int, const WrapTabWidget*> pageControls[] = {
+        {0, d.pcSettings}, {0, d.pcManager}, {1, d.pcViewer}};
+    for (const auto& [outerPage, pages] : pageControls) {
+        d.pcSettings->setCurrentIndex(outerPage);
+        const WrapTabBar* strip = pages->tabBar();
+        ASSERT_TRUE(QTest::qWaitFor([strip] { return strip->isVisible(); }));
+        for (int index = 0; index < strip->count(); ++index) {
+            const QRect tab = strip->tabRects()[index];
+            EXPECT_TRUE(strip->rect().contains(tab)) << strip->tabText(index).toStdString();
+            EXPECT_GT(tab.width(), strip->fontMetrics().horizontalAdvance(strip->tabText(index)));
+        }
+    }
 }

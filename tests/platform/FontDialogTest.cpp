@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -58,6 +59,33 @@ TEST(FontDialogTest, OneEscapeInTheFontListsCancelsTheWholeDialog) {
     });
     EXPECT_FALSE(answered.leftOpen);
     EXPECT_FALSE(answered.choice.has_value());
+}
+
+// Enter confirms the dialog from every field, as OK does: a size typed into the size box, then
+// Enter, is the size chosen.
+TEST(FontDialogTest, EnterInAFieldConfirmsTheDialog) {
+    const FontDialog::Choice initial{QFont(QStringLiteral("DejaVu Sans"), 8), ColourNames::clNavy};
+    const Answered typed = answer(initial, [](QDialog& dialog) {
+        QLineEdit* size = nullptr;
+        for (QLineEdit* field : dialog.findChild<QFontDialog*>()->findChildren<QLineEdit*>()) {
+            if (field->text() == QLatin1String("8"))
+                size = field;
+        }
+        ASSERT_NE(size, nullptr);
+        size->setFocus();
+        QTest::keyClicks(size, QStringLiteral("\b14"));
+        QTest::keyClick(size, Qt::Key_Return);
+    });
+    EXPECT_FALSE(typed.leftOpen);
+    ASSERT_TRUE(typed.choice.has_value());
+    EXPECT_EQ(typed.choice->font.pointSize(), 14);
+
+    const Answered fromTheList = answer(initial, [](QDialog& dialog) {
+        QTest::keyClick(dialog.findChild<QFontDialog*>()->findChild<QListView*>(), Qt::Key_Enter,
+                        Qt::KeypadModifier);
+    });
+    EXPECT_FALSE(fromTheList.leftOpen);
+    EXPECT_TRUE(fromTheList.choice.has_value());
 }
 
 } // namespace

@@ -5,11 +5,16 @@
 #include "TempFolder.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <future>
 #include <latch>
+#include <sys/file.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -240,6 +245,23 @@ TEST_F(ProfileFileTest, AWriteWhoseLockFileCannotBeMadeRaisesAndKeepsTheOldFile)
     ASSERT_TRUE(QDir(folder.path()).mkdir("Zimpa.ini.lock"));
 
     EXPECT_EQ(writeError(ini()), "Unable to write to " + ini());
+    EXPECT_EQ(folder.read("Zimpa.ini"), before);
+}
+
+// A stuck program that holds the lock must not hold the writer for good: the write fails as
+// any failed write does, in a bounded time, and the file stays as it was.
+TEST_F(ProfileFileTest, AWriteThatCannotGetTheLockInTimeRaisesAndKeepsTheOldFile) {
+    const QByteArray before = "[Main]\r\nKey=old\r\n";
+    folder.write("Zimpa.ini", before);
+    const int holder =
+        ::open(QFile::encodeName(ini() + ".lock").constData(), O_RDWR | O_CREAT, 0666);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    std::future<QString> error =
+        std::async(std::launch::async, [this] { return writeError(ini()); });
+    const bool ended = error.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+    ::close(holder); // lets a writer still waiting go, so that a failing test does not hang
+    ASSERT_TRUE(ended) << "the write waited for the lock without a bound";
+    EXPECT_EQ(error.get(), "Unable to write to " + ini());
     EXPECT_EQ(folder.read("Zimpa.ini"), before);
 }
 

@@ -1,4 +1,5 @@
 #include "AboutForm.h"
+#include "ColourNames.h"
 #include "Shell.h"
 
 #include <QApplication>
@@ -21,9 +22,7 @@ class AboutFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
         main.setFont(QFont(QStringLiteral("DejaVu Serif"), 14));
-        QPalette colours = main.palette();
-        colours.setColor(QPalette::WindowText, Qt::red);
-        main.setPalette(colours);
+        ColourNames::applyTextColour(&main, ColourNames::clRed);
         about = std::make_unique<TfrmAbout>(&main);
         Shell::setOpenerForTesting([this](const QString& text) { opened.append(text); });
     }
@@ -101,7 +100,19 @@ TEST_F(AboutFormTest, TheWindowFollowsTheMainWindowsFontWhereItHasNoneOfItsOwn) 
         EXPECT_NE(own->font().family(), QStringLiteral("DejaVu Serif"))
             << own->objectName().toStdString();
     EXPECT_EQ(about->lbWeb_Url->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    EXPECT_EQ(about->mbBT->palette().color(QPalette::Text), QColor(Qt::red));
+    // A font of their own is their colour too: the logo and the licence write as designed.
+    const QPalette desktop = QApplication::palette();
+    EXPECT_EQ(about->lbLogo->palette().color(QPalette::WindowText),
+              desktop.color(QPalette::WindowText));
+    EXPECT_EQ(about->mbLicenc->palette().color(QPalette::Text), desktop.color(QPalette::Text));
     // The larger font still finds room: the window grows beyond its design, never clips.
     EXPECT_GE(about->width(), 473);
     EXPECT_GE(about->height(), about->sizeHint().height());
+}
+
+// "köszönet illeti a következőket: mindazokat, akik ...": the thanks go to them, in the accusative.
+TEST_F(AboutFormTest, TheAcknowledgementsContinueTheirCaption) {
+    EXPECT_TRUE(about->lbBT->text().endsWith(QStringLiteral("köszönet illeti a következőket: ")));
+    EXPECT_TRUE(about->mbBT->toPlainText().startsWith(QStringLiteral("mindazokat, akik ")));
 }

@@ -1,7 +1,10 @@
 #include "ReminderGrid.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -49,7 +52,6 @@ TEST_F(ReminderGridTest, HeaderRowIsOrdinaryUntilFixedThenTakesNoEditAndIsNeverC
     grid.setCurrentCell(0, 0);
     EXPECT_EQ(grid.currentRow(), 0);
 
-    grid.keepCurrentBelowHeader();
     grid.makeHeaderRow();
     EXPECT_EQ(grid.currentRow(), 1);
     EXPECT_EQ(grid.item(0, 1)->flags(), Qt::ItemIsEnabled);
@@ -60,6 +62,42 @@ TEST_F(ReminderGridTest, HeaderRowIsOrdinaryUntilFixedThenTakesNoEditAndIsNeverC
     grid.setRowCount(4);
     grid.setCell(3, 0, QStringLiteral("9:00"));
     EXPECT_TRUE(grid.item(3, 0)->flags() & Qt::ItemIsEditable);
+}
+
+// A cell holds one line: a line break pasted into its editor, or set from elsewhere, is a
+// blank, so the saved table keeps one line per row.
+TEST_F(ReminderGridTest, ALineBreakThatEntersACellBecomesABlank) {
+    grid.setCell(1, 1, QStringLiteral("régi"));
+    grid.makeHeaderRow();
+    QApplication::clipboard()->setText(QStringLiteral("SOR1\r\nSOR2|x\nSOR3"));
+    grid.setCurrentCell(1, 1);
+    grid.editItem(grid.item(1, 1));
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(editor->text(), QStringLiteral("SOR1 SOR2|x SOR3"));
+    grid.commitEdit();
+    grid.setCell(2, 0, QStringLiteral("\r8:00\r"));
+    EXPECT_EQ(ContentFile::tableBytes(grid.rows()), QByteArray("Id\xF5pont|\xDCzenet\r\n"
+                                                               "|SOR1 SOR2|x SOR3\r\n"
+                                                               " 8:00 |\r\n"));
+}
+
+// Row 0 is the fixed header: it stays in view above the rows however far they scroll, follows
+// what is put into it, and keeps its index, so the rows keep theirs.
+TEST_F(ReminderGridTest, TheFixedHeaderStaysInViewWhileTheRowsScroll) {
+    grid.resize(200, 120);
+    grid.setRowCount(30);
+    grid.makeHeaderRow();
+    grid.verticalScrollBar()->setValue(grid.verticalScrollBar()->maximum());
+    QCoreApplication::processEvents();
+    EXPECT_GT(grid.rowAt(0), 20) << "the rows scrolled";
+    EXPECT_TRUE(grid.horizontalHeader()->isVisible());
+    EXPECT_LT(grid.horizontalHeader()->geometry().bottom(), grid.viewport()->geometry().top());
+    grid.setCell(0, 1, QStringLiteral("Mi"));
+    EXPECT_EQ(grid.model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Mi"));
+    EXPECT_EQ(grid.rows().first(), (TableRow{QStringLiteral("Időpont"), QStringLiteral("Mi")}));
 }
 
 } // namespace

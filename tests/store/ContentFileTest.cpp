@@ -92,3 +92,19 @@ TEST(StoredDateTest, StoredFormFirstThenTheRegionalOne) {
         StoredDate::parse(QStringLiteral("2026. 03."), QStringLiteral("yyyy. MM. dd.")).isValid());
     EXPECT_FALSE(StoredDate::parse(QString(), QStringLiteral("yyyy.MM.dd")).isValid());
 }
+
+// The regional format gives the order of day, month and year and the separators; each number
+// may have more or fewer digits than the format shows.
+TEST(StoredDateTest, TheRegionalFormatGivesTheOrderAndTheSeparators) {
+    const auto parse = [](const char* text, const char* format) {
+        return StoredDate::parse(QString::fromLatin1(text), QString::fromLatin1(format));
+    };
+    EXPECT_EQ(parse("3/1/2026", "M/d/yy"), QDate(2026, 3, 1));
+    EXPECT_EQ(parse("1.3.26", "dd.MM.yy"), QDate(2026, 3, 1));
+    EXPECT_EQ(parse(" 2026. 3. 14. ", "yyyy. MM. dd."), QDate(2026, 3, 14));
+    EXPECT_EQ(parse("14/03/99", "dd/MM/yyyy"), QDate(1999, 3, 14));
+    EXPECT_FALSE(parse("2026. 03.", "yyyy. MM. dd.").isValid());
+    EXPECT_FALSE(parse("1-3-26", "dd.MM.yy").isValid()) << "another separator";
+    EXPECT_FALSE(parse("31.2.26", "dd.MM.yy").isValid()) << "no such day";
+    EXPECT_FALSE(parse("123.3.26x", "dd.MM.yy").isValid());
+}

@@ -85,27 +85,38 @@ TEST_F(StartupScanTest, OneAppointmentAndTwoNotesGiveThisWindowTheTableAndTwoVie
 
 TEST_F(StartupScanTest, DatesInTheRegionalShortFormatAreReadToo) {
     RegionalFormats::setForTesting(
-        RegionalFormats::Formats{QStringLiteral("dd/MM/yyyy"), QStringLiteral("H:mm:ss")});
-    folder.write(QStringLiteral("task.list"),
-                 reminder(8, 1, "R\xE9gi", "14/03/2026", "2026.03.30"));
+        RegionalFormats::Formats{QStringLiteral("M/d/yy"), QStringLiteral("H:mm:ss")});
+    folder.write(QStringLiteral("task.list"), reminder(8, 1, "R\xE9gi", "3/1/2026", "3/14/26"));
     folder.write(QStringLiteral("task/8"), Table);
     ASSERT_TRUE(scan());
     EXPECT_EQ(window->CurrentFile(), folder.file(QStringLiteral("task/8")));
 }
 
-TEST_F(StartupScanTest, ADamagedRecordIsPassedOverAndTheOthersAreScanned) {
+// A date that does not read is the run-time's error: it ends the scan there, and the window
+// opens with what the scan did before it. The identifier plays no part in what is due.
+TEST_F(StartupScanTest, ADateThatDoesNotReadEndsTheScanWithItsErrorAndTheWindowOpens) {
     folder.write(QStringLiteral("time.list"),
-                 reminder(1, 1, "Rossz d\xE1tum", "2026.13.45", "2026.03.20") +
-                     reminder(0, 1, "Nincs azonos\xEDt\xF3", "2026.03.14", "2026.03.14") +
-                     reminder(2, 1, "\xDCres", "", "2026.03.20") +
-                     reminder(3, 1, "J\xF3", "2026.03.14", "2026.03.14"));
+                 reminder(1, 1, "J\xF3", "2026.03.14", "2026.03.14") +
+                     reminder(0, 1, "Nulla", "2026.03.10", "2026.03.20") +
+                     reminder(3, 0, "Rossz d\xE1tum", "2026.03.01", "abc") +
+                     reminder(4, 1, "Ut\xE1na", "2026.03.14", "2026.03.14"));
     folder.write(QStringLiteral("task.list"),
-                 reminder(4, 1, "Feladat", "2026.03.14", "2026.03.14"));
-    folder.write(QStringLiteral("time/3"), Table);
+                 reminder(5, 1, "Feladat", "2026.03.14", "2026.03.14"));
+    folder.write(QStringLiteral("time/1"), Table);
     ASSERT_TRUE(scan());
-    EXPECT_TRUE(boxes.isEmpty());
-    EXPECT_EQ(window->CurrentFile(), folder.file(QStringLiteral("time/3")));
-    EXPECT_EQ(startedContents(), QStringList({"task/4"}));
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("'abc' is not a valid date and time."));
+    EXPECT_EQ(window->CurrentFile(), folder.file(QStringLiteral("time/1")));
+    EXPECT_EQ(startedContents(), QStringList({"time/0"}));
+    EXPECT_EQ(registered(), QList<qint32>({*window->ViewerId()}));
+}
+
+TEST_F(StartupScanTest, ADamagedOnlyRecordIsReportedAndTheViewerStaysOpen) {
+    folder.write(QStringLiteral("memo.list"), reminder(7, 1, "\xDCres", "", "2026.03.20"));
+    ASSERT_TRUE(scan());
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("'' is not a valid date and time."));
+    EXPECT_EQ(registered(), QList<qint32>({*window->ViewerId()}));
 }
 
 TEST_F(StartupScanTest, NothingDueEndsTheProgramWithoutAWindowAndOutOfTheRegister) {
