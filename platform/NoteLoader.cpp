@@ -81,7 +81,11 @@ void NoteLoader::fillStep() {
     const qint64 took = std::max<qint64>(timer.nsecsElapsed(), 1);
     m_stepSize =
         std::clamp<qsizetype>(qsizetype(double(m_stepSize) * StepNanoseconds / took), 16, 65536);
-    QTimer::singleShot(0, this, &NoteLoader::fillStep);
+    // One chain of steps a load: a step left over from an ended load is not this one's.
+    QTimer::singleShot(0, this, [this, load = m_load] {
+        if (load == m_load)
+            fillStep();
+    });
 }
 
 void NoteLoader::finish() {
