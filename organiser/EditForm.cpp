@@ -1,5 +1,6 @@
 #include "EditForm.h"
 
+#include "Dialogs.h"
 #include "Guard.h"
 #include "OneLineValidator.h"
 #include "ReminderGrid.h"
@@ -105,7 +106,7 @@ void TfrmEdit::editCurrentRow() {
     }
     edMsg->setText(m_grid->cell(row, 1));
     edMsg->setFocus();
-    exec();
+    Dialogs::runModal(*this);
 }
 
 void TfrmEdit::btnOkClick() {

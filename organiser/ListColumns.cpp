@@ -8,9 +8,10 @@
 
 ListColumns::ListColumns(QListWidget* list)
     : QObject(list)
-    , m_list(list) {
+    , m_list(list)
+    , m_viewport(list->viewport()) {
     list->installEventFilter(this);
-    list->viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
 }
 
 void ListColumns::set(QListWidget* list, int columns) {
@@ -44,7 +45,9 @@ void ListColumns::apply() {
 }
 
 bool ListColumns::eventFilter(QObject* watched, QEvent* event) {
-    const bool resized = watched == m_list->viewport() && event->type() == QEvent::Resize;
+    // Compared by the pointers alone: while the list is destroyed its viewport still sends events,
+    // and the list is no list any more.
+    const bool resized = watched == m_viewport && event->type() == QEvent::Resize;
     const bool newFont = watched == m_list && event->type() == QEvent::FontChange;
     if ((resized || newFont) && m_columns > 0)
         apply();

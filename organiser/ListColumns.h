@@ -24,5 +24,6 @@ private:
     void apply();
 
     QListWidget* m_list;
+    QObject* m_viewport;
     int m_columns = 0;
 };

@@ -113,7 +113,7 @@ void TfrmMain::loadReminderList(Kind kind) {
     const RuleRefresh::BulkFill bulkFill(m_ruleRefresh);
     list->clear();
     ReminderTable& table = m_tables.reminders(kind);
-    const int count = ListFile::load(dataFile(kind), table);
+    const int count = ListFile::load(dataFile(kind), table, RegularFile::Access::ReadWrite);
     for (int i = 0; i < count; ++i) {
         // Made whole before it joins the list, which then hears of it once, not three times.
         auto* item = new QListWidgetItem(table[i].Title());

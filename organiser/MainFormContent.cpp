@@ -113,7 +113,7 @@ bool TfrmMain::loadNoteContent(const QString& path) {
     mZimpa->clear();
     const std::optional<QByteArray> bytes = ContentFile::readBytes(path);
     if (!bytes)
-        throw RunError::io(path, IoCause::AccessDenied);
+        throw RunError::io(IoCause::AccessDenied);
     // A large note comes in pieces while the window goes on; the caret ends at its start.
     m_noteLoader->load(*bytes, path);
     return true;

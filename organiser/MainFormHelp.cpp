@@ -28,7 +28,7 @@ void TfrmMain::mSettings_GeneralClick() {
     const auto frmSettings = std::make_unique<TfrmSettings>(*this);
     // Modal to this window only, so that an alert can still pop up beside it.
     frmSettings->setWindowModality(Qt::WindowModal);
-    frmSettings->exec();
+    Dialogs::runModal(*frmSettings);
 }
 
 void TfrmMain::HelpMenuClick() {
@@ -56,5 +56,5 @@ void TfrmMain::mHelp_UpdateClick() {
 
 void TfrmMain::mHelp_AboutClick() {
     TfrmAbout frmAbout(this);
-    frmAbout.exec();
+    Dialogs::runModal(frmAbout);
 }

@@ -33,7 +33,7 @@ void TfrmNew::runModal(TfrmNew& dialog) {
     if (modalRun())
         modalRun()(dialog);
     else
-        dialog.exec();
+        Dialogs::runModal(dialog);
 }
 
 void TfrmNew::setModalRunForTesting(ModalRun run) {

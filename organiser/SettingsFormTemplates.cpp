@@ -19,6 +19,7 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -52,7 +53,7 @@ void TfrmSettings::LoadTemplate(std::uint8_t kind) {
         m_noteTemplateUnread = !bytes && QFileInfo::exists(path);
         // One that is there but cannot be read is said so, rather than shown as an empty box.
         if (m_noteTemplateUnread)
-            throw RunError::io(path, IoCause::AccessDenied, {});
+            throw RunError::io(IoCause::AccessDenied);
         if (!bytes)
             return;
         QString text = CodePage::toUnicode(*bytes);
@@ -89,8 +90,9 @@ void TfrmSettings::SaveTemplate(std::uint8_t kind) {
             // to delete it.
             if (m_noteTemplateUnread)
                 return;
+            errno = 0;
             if (QFile::exists(path) && !QFile::remove(path))
-                throw RunError::io(path, QStringLiteral("the file cannot be deleted"));
+                throw RunError::lastIo();
             return;
         }
         if (text.endsWith(QLatin1Char('\n')))
@@ -98,7 +100,7 @@ void TfrmSettings::SaveTemplate(std::uint8_t kind) {
         const AtomicFile::Result written =
             AtomicFile::write(path, ContentFile::plainNoteBytes(text));
         if (!written.ok)
-            throw RunError::io(path, written.error);
+            throw written.error();
         return;
     }
     ReminderGrid* grid = templateGrid(kind);

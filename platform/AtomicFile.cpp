@@ -21,23 +21,27 @@ void AtomicFile::setFaultForTesting(std::function<bool(const QString&)> fails) {
 
 AtomicFile::Result AtomicFile::write(const QString& path, QByteArrayView bytes) {
     // A pipe or a device in the file's place is not ours to replace by a file.
-    QString refused;
-    if (!RegularFile::replaceable(path, &refused))
-        return {false, refused};
+    if (!RegularFile::replaceable(path))
+        return {false, EACCES};
+    // Each failure is told by the number its system call left, never by the file class's words.
+    const auto failed = [] {
+        return Result{false, errno != 0 ? errno : EIO};
+    };
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
+        return failed();
     if (fault() && fault()(path)) {
         file.cancelWriting();
-        return {false, qt_error_string(ENOSPC)};
+        return {false, ENOSPC};
     }
     if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
+        const Result result = failed();
         file.cancelWriting();
-        return {false, reason};
+        return result;
     }
     if (!file.commit())
-        return {false, file.errorString()};
-    return {true, {}};
+        return failed();
+    return {true, 0};
 }

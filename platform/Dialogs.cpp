@@ -1,5 +1,7 @@
 #include "Dialogs.h"
 
+#include "SessionEnd.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -17,11 +19,6 @@ namespace {
 
 QString& title() {
     static QString value;
-    return value;
-}
-
-bool& unattended() {
-    static bool value = false;
     return value;
 }
 
@@ -127,10 +124,6 @@ void Dialogs::setResponderForTesting(Responder value) {
     responder() = std::move(value);
 }
 
-void Dialogs::setUnattended() {
-    unattended() = true;
-}
-
 void Dialogs::information(const QString& text, QWidget* parent) {
     show({Kind::Information, title(), text}, parent);
 }
@@ -158,17 +151,23 @@ void Dialogs::generalError(const QString& text) {
     show({Kind::Error, title(), shown}, nullptr);
 }
 
+int Dialogs::runModal(QDialog& dialog) {
+    if (SessionEnd::hasEnded())
+        return QDialog::Rejected;
+    return dialog.exec();
+}
+
 Dialogs::Answer Dialogs::show(Box box, QWidget* parent) {
+    if (SessionEnd::hasEnded()) {
+        std::fprintf(stderr, "%s\n", qPrintable(box.text));
+        return Answer::Ok;
+    }
     if (responder()) {
         responder()(box);
         return box.answer;
     }
-    if (unattended()) {
-        std::fprintf(stderr, "%s\n", qPrintable(box.text));
-        return Answer::Ok;
-    }
     if (!parent)
         parent = QApplication::activeWindow();
     MessageBox message(box, parent);
-    return message.exec() == QDialog::Accepted ? Answer::Ok : Answer::Closed;
+    return runModal(message) == QDialog::Accepted ? Answer::Ok : Answer::Closed;
 }

@@ -4,10 +4,15 @@
 
 #include <functional>
 
+class QDialog;
 class QWidget;
 
-// The one place that shows message boxes. A test installs a responder: every box is then handed
-// to it instead of being shown, so no test ever blocks on a modal window.
+// The one place that shows message boxes and modal dialogs. A test installs a responder: every box
+// is then handed to it instead of being shown, so no test ever blocks on a modal window.
+//
+// Once the desktop session has ended (see SessionEnd) nobody is left to answer: no box or dialog
+// opens any more. A box's text goes to standard error and the box counts as answered with OK; a
+// dialog counts as cancelled.
 class Dialogs {
 public:
     enum class Kind { Information, Error, Plain };
@@ -44,11 +49,10 @@ public:
     // the application title as caption, an error icon and OK.
     static void generalError(const QString& text);
 
-    static void setResponderForTesting(Responder responder);
+    // Shows the dialog modally and returns how it ended (QDialog::Accepted or Rejected).
+    static int runModal(QDialog& dialog);
 
-    // The display is gone: from now on no box is shown; its text goes to standard error and it
-    // counts as answered with OK.
-    static void setUnattended();
+    static void setResponderForTesting(Responder responder);
 
 private:
     static Answer show(Box box, QWidget* parent);

@@ -1,5 +1,7 @@
 #include "FileDialog.h"
 
+#include "Dialogs.h"
+
 #include <QFileDialog>
 
 namespace {
@@ -37,7 +39,7 @@ std::optional<QString> FileDialog::run(const Request& request, QWidget* parent) 
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     dialog.setSizeGripEnabled(true);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (Dialogs::runModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first();
 }

@@ -1,6 +1,7 @@
 #include "FontDialog.h"
 
 #include "ColourNames.h"
+#include "Dialogs.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -107,7 +108,7 @@ std::optional<FontDialog::Choice> showDialog(const FontDialog::Choice& initial, 
     // The lists show an installed family in place of a stored name that is not installed; as
     // long as the user keeps that family, the stored name is kept.
     const QString shownFamily = fonts->currentFont().family();
-    if (dialog.exec() != QDialog::Accepted)
+    if (Dialogs::runModal(dialog) != QDialog::Accepted)
         return std::nullopt;
     QFont chosen = fonts->currentFont();
     if (chosen.family() == shownFamily)

@@ -1,5 +1,7 @@
 #include "PrintDialog.h"
 
+#include "Dialogs.h"
+
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -39,5 +41,5 @@ bool PrintDialog::run(QPrinter& printer, QWidget* parent) {
     // Modal to the window only: an alert window may still pop up meanwhile.
     if (parent)
         dialog.setWindowModality(Qt::WindowModal);
-    return dialog.exec() == QDialog::Accepted;
+    return Dialogs::runModal(dialog) == QDialog::Accepted;
 }

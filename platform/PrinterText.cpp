@@ -20,14 +20,24 @@ void PrinterText::setRecorderForTesting(std::function<void(const Document&)> val
     recorder() = std::move(value);
 }
 
+namespace {
+
+// The printer refused to begin or to go on with the document, for a reason it does not tell.
+RunError printerError() {
+    return RunError::io(IoCause::Other);
+}
+
+} // namespace
+
 PrinterText::PrinterText(QPrinter& printer, const QString& jobTitle)
-    : m_printer(printer) {
-    // The print system takes the job's title when the document begins.
+    : m_printer(printer)
+    , m_destination(printer) {
     m_printer.setDocName(jobTitle);
     m_document.jobTitle = jobTitle;
     m_document.pages.append(QStringList());
-    // Whether the document began is checked by the first write.
-    if (m_painter.begin(&m_printer))
+    // Whether the document began is checked by the first write; without a file of its own the
+    // printer would hand the job over unchecked, so it does not begin at all.
+    if (!m_destination.failure() && m_painter.begin(&m_printer))
         m_font = m_painter.font();
 }
 
@@ -44,13 +54,9 @@ void PrinterText::setFont(const QString& family, int pointSize) {
         m_painter.setFont(m_font);
 }
 
-RunError PrinterText::printerError() const {
-    const QString name =
-        m_printer.outputFileName().isEmpty() ? m_printer.printerName() : m_printer.outputFileName();
-    return RunError::io(name, QStringLiteral("the printer does not take the document"));
-}
-
 void PrinterText::checkPrinter() const {
+    if (m_destination.failure())
+        throw *m_destination.failure();
     if (!m_painter.isActive() || m_printer.printerState() == QPrinter::Error)
         throw printerError();
 }
@@ -114,8 +120,11 @@ void PrinterText::close() {
         m_painter.isActive() && m_painter.end() && m_printer.printerState() != QPrinter::Error;
     if (failure)
         std::rethrow_exception(failure);
-    if (!ended)
+    if (!ended) {
+        checkPrinter(); // raises the reason where one is known
         throw printerError();
+    }
+    m_destination.deliver(m_document.jobTitle);
     if (recorder())
         recorder()(m_document);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PrintDestination.h"
+
 #include <QFont>
 #include <QList>
 #include <QPainter>
@@ -18,10 +20,11 @@ class QPrinter;
 // the page goes on in the next line, so no text is cut off the paper.
 //
 // Every write, line end and the close raises RunError when the printer cannot take it; the
-// document is then still to be closed.
+// document is then still to be closed. The close raises it too when the document does not reach
+// the file or the print queue the print dialog chose (see PrintDestination).
 class PrinterText {
 public:
-    // Begins the document under the job title.
+    // Begins the document under the job title, for the destination the print dialog set.
     PrinterText(QPrinter& printer, const QString& jobTitle);
     ~PrinterText(); // ends a document left open
     PrinterText(const PrinterText&) = delete;
@@ -34,7 +37,7 @@ public:
     void write(const QString& text);
     void endLine();
 
-    // Ends the document and hands it to the printer; a line not yet ended is printed first.
+    // Ends the document and hands it over; a line not yet ended is printed first.
     void close();
 
     // What a closed document held: its job title and, page by page, the lines as printed.
@@ -45,11 +48,11 @@ public:
     static void setRecorderForTesting(std::function<void(const Document&)> recorder);
 
 private:
-    RunError printerError() const;
     void checkPrinter() const;
     void startLine();
 
     QPrinter& m_printer;
+    PrintDestination m_destination;
     QPainter m_painter;
     QFont m_font;
     QString m_line;

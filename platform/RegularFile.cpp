@@ -16,12 +16,18 @@ std::function<int(const QString&)>& readFault() {
     return value;
 }
 
-RegularFile::Read failed(int errorNumber, bool opened = false) {
-    return {std::nullopt, RunError::causeOf(errorNumber), qt_error_string(errorNumber), opened};
+std::function<bool(const QString&)>& writeProtected() {
+    static std::function<bool(const QString&)> value;
+    return value;
 }
 
+RegularFile::Read failed(int errorNumber, bool opened = false) {
+    return {std::nullopt, errorNumber, opened};
+}
+
+// Refused as the system refuses a file it may not open.
 RegularFile::Read notRegular() {
-    return {std::nullopt, IoCause::AccessDenied, RunError::notRegularReason()};
+    return failed(EACCES);
 }
 
 class Descriptor {
@@ -46,7 +52,11 @@ void RegularFile::setReadFaultForTesting(std::function<int(const QString&)> erro
     readFault() = std::move(errorFor);
 }
 
-RegularFile::Read RegularFile::read(const QString& path, qint64 limit) {
+void RegularFile::setWriteProtectedForTesting(std::function<bool(const QString&)> isProtected) {
+    writeProtected() = std::move(isProtected);
+}
+
+RegularFile::Read RegularFile::read(const QString& path, qint64 limit, Access access) {
     const QByteArray name = QFile::encodeName(path);
     // Looked at before it is opened: opening a device may already act on it.
     struct stat info;
@@ -54,8 +64,12 @@ RegularFile::Read RegularFile::read(const QString& path, qint64 limit) {
         return failed(errno);
     if (!S_ISREG(info.st_mode))
         return notRegular();
+    const bool writing = access == Access::ReadWrite;
+    if (writing && writeProtected() && writeProtected()(path))
+        return failed(EACCES);
     // Non-blocking, so that a pipe put in its place since cannot hold the open.
-    const Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    const Descriptor file(::open(name.constData(), (writing ? O_RDWR : O_RDONLY) | O_NONBLOCK |
+                                                       O_NOCTTY | O_CLOEXEC));
     if (file.fd() < 0)
         return failed(errno);
     if (::fstat(file.fd(), &info) != 0)
@@ -89,14 +103,10 @@ RegularFile::Read RegularFile::read(const QString& path, qint64 limit) {
         if (got == 0)
             break;
     }
-    return {bytes, IoCause::Other, {}, true};
+    return {bytes, 0, true};
 }
 
-bool RegularFile::replaceable(const QString& path, QString* reason) {
+bool RegularFile::replaceable(const QString& path) {
     struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode))
-        return true;
-    if (reason)
-        *reason = RunError::notRegularReason();
-    return false;
+    return ::stat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode);
 }

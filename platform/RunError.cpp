@@ -2,20 +2,9 @@
 
 #include <cerrno>
 
-namespace {
-
-// The causes a reason text may name; qt_error_string words them as the file classes do.
-constexpr int KnownNumbers[] = {ENOENT, ENOTDIR, EACCES, EPERM, EROFS, ENOSPC, EDQUOT, EFBIG};
-
-} // namespace
-
 RunError::RunError(const QString& text)
     : std::runtime_error(text.toStdString())
     , m_text(text) {
-}
-
-QString RunError::notRegularReason() {
-    return QStringLiteral("Not a regular file");
 }
 
 IoCause RunError::causeOf(int errorNumber) {
@@ -26,6 +15,7 @@ IoCause RunError::causeOf(int errorNumber) {
     case EACCES:
     case EPERM:
     case EROFS:
+    case ETXTBSY:
         return IoCause::AccessDenied;
     case ENOSPC:
     case EDQUOT:
@@ -36,17 +26,7 @@ IoCause RunError::causeOf(int errorNumber) {
     }
 }
 
-IoCause RunError::causeOf(const QString& reason) {
-    if (reason == notRegularReason())
-        return IoCause::AccessDenied;
-    for (const int number : KnownNumbers) {
-        if (reason == qt_error_string(number))
-            return causeOf(number);
-    }
-    return IoCause::Other;
-}
-
-RunError RunError::io(const QString& path, IoCause cause, const QString& reason) {
+RunError RunError::io(IoCause cause) {
     switch (cause) {
     case IoCause::NotFound:
         return RunError(QStringLiteral("File not found"));
@@ -59,13 +39,16 @@ RunError RunError::io(const QString& path, IoCause cause, const QString& reason)
     case IoCause::Other:
         break;
     }
-    return RunError(QStringLiteral("I/O error on %1: %2").arg(path, reason));
+    return io(EIO);
 }
 
-RunError RunError::io(const QString& path, int errorNumber) {
-    return io(path, causeOf(errorNumber), qt_error_string(errorNumber));
+RunError RunError::io(int errorNumber) {
+    const IoCause cause = causeOf(errorNumber);
+    if (cause != IoCause::Other)
+        return io(cause);
+    return RunError(QStringLiteral("I/O error %1").arg(errorNumber));
 }
 
-RunError RunError::io(const QString& path, const QString& reason) {
-    return io(path, causeOf(reason), reason);
+RunError RunError::lastIo() {
+    return io(errno != 0 ? errno : EIO);
 }

@@ -10,7 +10,7 @@ enum class IoCause {
     AccessDenied,  // refused, read-only, or not a regular file
     DiskFull,      // no room left
     ReadBeyondEnd, // the file ended inside what had to be read
-    Other,         // anything else: our own text with the system's reason
+    Other,         // anything else
 };
 
 // The run-time's error: raised where a file or conversion operation fails and the program has no
@@ -23,20 +23,16 @@ public:
     QString text() const { return m_text; }
 
     // An input/output failure on a file. This is the one place that gives such a failure its
-    // text: "File not found", "File access denied", "Disk full" and "Read beyond end of file" as
-    // the run-time words them, and "I/O error on <path>: <reason>." for any other cause.
-    static RunError io(const QString& path, IoCause cause, const QString& reason = {});
-    // The same, from the system's error number.
-    static RunError io(const QString& path, int errorNumber);
-    // The same, from the system's reason as the file classes word it (errorString()): a reason
-    // that names a known cause gets that cause's text.
-    static RunError io(const QString& path, const QString& reason);
+    // text, by its cause alone, as the run-time words it: "File not found", "File access denied",
+    // "Disk full", "Read beyond end of file", and "I/O error <number>" with the system's error
+    // number for any other cause. Never a reason worded by the toolkit or the system, which may
+    // speak another language.
+    static RunError io(int errorNumber);
+    static RunError io(IoCause cause);
+    // The same, from the error number the failed system call left (EIO when it left none).
+    static RunError lastIo();
 
     static IoCause causeOf(int errorNumber);
-    static IoCause causeOf(const QString& reason);
-
-    // The reason given for a path that holds a pipe, a device or a folder instead of a file.
-    static QString notRegularReason();
 
 private:
     QString m_text;

@@ -1,7 +1,5 @@
 #include "SessionEnd.h"
 
-#include "Dialogs.h"
-
 #include <QApplication>
 #include <QSocketNotifier>
 #include <QWidget>
@@ -18,6 +16,8 @@ namespace {
 constexpr int Signals[] = {SIGTERM, SIGHUP, SIGINT};
 
 int signalPipe[2] = {-1, -1};
+
+bool sessionEnded = false;
 
 // Runs in the signal's context: only the write of one byte, which is safe there.
 void onSignal(int number) {
@@ -40,7 +40,7 @@ void sayLastWords() {
     if (!words)
         return;
     // No display is left to show a box on: whatever the close would report goes to the log.
-    Dialogs::setUnattended();
+    sessionEnded = true;
     words();
 }
 
@@ -64,6 +64,7 @@ SessionEnd::SessionEnd(QObject* parent)
 
 SessionEnd::~SessionEnd() {
     clearLastWords();
+    sessionEnded = false;
     for (const int number : Signals)
         ::signal(number, SIG_DFL);
 }
@@ -76,10 +77,21 @@ void SessionEnd::clearLastWords() {
     lastWords() = {};
 }
 
+bool SessionEnd::hasEnded() {
+    return sessionEnded;
+}
+
 void SessionEnd::closeOnEnding(QWidget* window) {
     // Queued: a modal dialog's own loop must end before the window's close can end the program.
+    // Nobody is left to make a refused close go through later.
     const auto close = [window] {
-        QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            window,
+            [window] {
+                if (!window->close())
+                    QCoreApplication::exit(1);
+            },
+            Qt::QueuedConnection);
     };
     connect(this, &SessionEnd::ending, window, close);
     if (m_arrived)
@@ -95,6 +107,7 @@ void SessionEnd::readSignal() {
     if (!any)
         return;
     m_arrived = true;
+    sessionEnded = true;
     // Nobody is left to answer a box or a dialog, also one opened while a window is being made.
     for (int guard = 0; guard < 16; ++guard) {
         QWidget* modal = QApplication::activeModalWidget();

@@ -26,13 +26,19 @@ public:
 
     // From now on a session-end signal closes the window, as its close box does. A signal that
     // came while the window was being made closes it at once. Either way the modal boxes and
-    // dialogs open at the signal are left first, as with their own close boxes.
+    // dialogs open at the signal are left first, as with their own close boxes. A close that the
+    // window refuses (a write failed) ends the program all the same, with exit code 1.
     void closeOnEnding(QWidget* window);
 
     // What to write when the program is ended by the toolkit before its close could run. Cleared
     // by clearLastWords() (the close ran) and when this object goes.
     void setLastWords(std::function<void()> lastWords);
     void clearLastWords();
+
+    // Whether the session has ended: a session-end signal came, or the display went away. From
+    // then on the program only closes: no box or dialog opens (see Dialogs) and no other program
+    // is started (see Shell). Until the program's object goes.
+    static bool hasEnded();
 
 signals:
     // A session-end signal arrived; emitted in the event loop.

@@ -1,5 +1,7 @@
 #include "Shell.h"
 
+#include "SessionEnd.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -136,6 +138,8 @@ void report(int pipe, Failure::Stage stage, int error) {
 
 Shell::StartResult Shell::startProgram(const QString& program, const QStringList& arguments,
                                        const QString& workingFolder) {
+    if (SessionEnd::hasEnded())
+        return StartResult::SessionEnded;
     if (testStarter())
         return testStarter()(program, arguments, workingFolder);
     if (program.isEmpty())
@@ -198,6 +202,8 @@ Shell::StartResult Shell::startProgram(const QString& program, const QStringList
 }
 
 bool Shell::open(const QString& text) {
+    if (SessionEnd::hasEnded())
+        return false;
     if (testOpener()) {
         testOpener()(text);
         return true;

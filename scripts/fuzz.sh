@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs clang and the build's packages when missing (see setup.sh), builds the fuzz targets of
-# the file readers with clang, libFuzzer and the address and undefined-behaviour sanitizers in
-# build/fuzz (only the targets and the libraries they need), and runs each for a fixed number of
+# the file readers with clang, libFuzzer and the address and undefined-behaviour sanitizers in the
+# sanitizer build (preset "sanitize", build/sanitize, which scripts/sanitize.sh builds whole; here
+# only the targets and the libraries they need), and runs each for a fixed number of
 # inputs from its seeds in fuzz/corpus/ and from seeds at the readers' limits made here. A crash or
 # a broken property fails the script. More runs: ZIMPA_FUZZ_RUNS=100000 bash scripts/fuzz.sh
 set -euo pipefail
@@ -10,18 +11,10 @@ bash scripts/setup.sh fuzz
 
 runs=${ZIMPA_FUZZ_RUNS:-3000}
 jobs=${ZIMPA_FUZZ_JOBS:-6}
-build=build/fuzz
-# Qt 6.4's containers hand memcmp and memcpy a null pointer with a length of 0 for empty
-# arrays (harmless, but flagged): that one check stays off.
-sanitizers="-fsanitize=address,undefined -fno-sanitize=nonnull-attribute -fno-sanitize-recover=undefined"
+build=build/sanitize
 
-cmake -S . -B "$build" -G Ninja \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
-  -DCMAKE_CXX_FLAGS="$sanitizers -fsanitize=fuzzer-no-link" \
-  -DCMAKE_EXE_LINKER_FLAGS="$sanitizers" \
-  -DZIMPA_BUILD_TESTS=OFF -DZIMPA_BUILD_FUZZERS=ON >/dev/null
-cmake --build "$build" --target fuzzers -j "$jobs"
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize --target fuzzers -j "$jobs"
 
 export ASAN_OPTIONS=detect_leaks=0
 export QT_QPA_PLATFORM=offscreen

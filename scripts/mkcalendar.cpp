@@ -12,6 +12,7 @@
 #include <QStringDecoder>
 
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char* argv[]) {
     if (argc != 3) {
@@ -45,7 +46,7 @@ int main(int argc, char* argv[]) {
         bytes.append(record.data(), TDayRec::Size);
     const AtomicFile::Result written = AtomicFile::write(QString::fromLocal8Bit(argv[2]), bytes);
     if (!written.ok) {
-        std::fprintf(stderr, "%s: %s\n", argv[2], qPrintable(written.error));
+        std::fprintf(stderr, "%s: %s\n", argv[2], std::strerror(written.errorNumber));
         return 1;
     }
     return 0;

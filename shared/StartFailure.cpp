@@ -22,6 +22,7 @@ QString StartFailure::message(Shell::StartResult result, const QString& shownPro
         rest = QStringLiteral("Hibás a(z) ") + shownProgram + QStringLiteral(" fájl!");
         break;
     case Shell::StartResult::Started:
+    case Shell::StartResult::SessionEnded: // nobody is left to read it
         return {};
     }
     return QStringLiteral("Hiba:\n\r") + rest;

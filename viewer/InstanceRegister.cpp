@@ -94,13 +94,13 @@ private:
 
 // The entries: empty when there is no register, nothing when it is there but cannot be read (a
 // change must then leave it alone rather than write it anew without the other viewers' entries).
-std::optional<QList<qint32>> readEntries(const QString& path, QString* error = nullptr) {
+std::optional<QList<qint32>> readEntries(const QString& path, int* error = nullptr) {
     const RegularFile::Read read = RegularFile::read(path);
     if (read.missing())
         return QList<qint32>();
     if (!read.ok()) {
         if (error)
-            *error = read.reason;
+            *error = read.errorNumber;
         return std::nullopt;
     }
     const QByteArray& bytes = *read.bytes;
@@ -122,7 +122,7 @@ void InstanceRegister::setRandomSource(RandomSource source) {
 }
 
 bool InstanceRegister::AddInstanceId(qint32 number) {
-    m_lastError.clear();
+    m_lastError = 0;
     const RegisterLock lock(m_path, RegisterLock::Mode::CreateMissing);
     std::optional<QList<qint32>> entries = readEntries(m_path, &m_lastError);
     if (!entries)
@@ -135,7 +135,7 @@ bool InstanceRegister::AddInstanceId(qint32 number) {
 }
 
 bool InstanceRegister::RemoveInstanceId(qint32 number) {
-    m_lastError.clear();
+    m_lastError = 0;
     const RegisterLock lock(m_path, RegisterLock::Mode::Existing);
     if (!QFileInfo::exists(m_path))
         return false;
@@ -153,7 +153,7 @@ qint32 InstanceRegister::FindInstanceId(qint32 number) const {
 }
 
 std::optional<qint32> InstanceRegister::addNewInstanceId() {
-    m_lastError.clear();
+    m_lastError = 0;
     const RegisterLock lock(m_path, RegisterLock::Mode::CreateMissing);
     std::optional<QList<qint32>> read = readEntries(m_path, &m_lastError);
     if (!read) {
@@ -198,6 +198,6 @@ bool InstanceRegister::write(const QList<qint32>& entries) {
         qToLittleEndian<qint32>(entries[i], bytes.data() + 4 * i);
     const AtomicFile::Result result = AtomicFile::write(m_path, bytes);
     if (!result.ok)
-        m_lastError = result.error;
+        m_lastError = result.errorNumber;
     return result.ok;
 }

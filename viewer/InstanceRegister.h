@@ -51,13 +51,13 @@ public:
     // The entries as they are now; empty when there is no register.
     QList<qint32> entries() const;
 
-    // The system's reason for the last failed write, empty after one that worked.
-    QString lastError() const { return m_lastError; }
+    // The system's error number for the last failed read or write, 0 after one that worked.
+    int lastError() const { return m_lastError; }
 
 private:
     bool write(const QList<qint32>& entries);
 
     QString m_path;
     RandomSource m_random;
-    QString m_lastError;
+    int m_lastError = 0;
 };

@@ -170,8 +170,8 @@ void TfrmView::registerInstance() {
 }
 
 void TfrmView::reportRegisterFailure(const InstanceRegister& instances) {
-    if (!instances.lastError().isEmpty())
-        Dialogs::generalError(RunError::io(registerFile(), instances.lastError()).text());
+    if (instances.lastError() != 0)
+        Dialogs::generalError(RunError::io(instances.lastError()).text());
 }
 
 void TfrmView::leaveRegister() {

@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
     // A new about window for each opening, gone when it closes.
     frmView.setAboutOpener([&frmView] {
         TfrmAbout frmAbout(&frmView);
-        frmAbout.exec();
+        Dialogs::runModal(frmAbout);
     });
     TfrmAlert frmAlert(&frmView);
     frmView.setAlert(&frmAlert);

@@ -46,27 +46,27 @@ void save(const QString& path, const Tables& tables) {
     // alone would put a new file in its place. It refuses anything but a regular file itself.
     const QFileInfo target(path);
     if (target.isFile() && !target.isWritable())
-        throw RunError::io(path, IoCause::AccessDenied, {});
+        throw RunError::io(IoCause::AccessDenied);
     const AtomicFile::Result result = AtomicFile::write(path, bytes(tables));
     if (!result.ok)
-        throw RunError::io(path, result.error);
+        throw result.error();
 }
 
 Header readHeader(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists())
-        throw RunError::io(path, IoCause::NotFound, {});
+        throw RunError::io(IoCause::NotFound);
     QFile file(path);
     // Only a regular file: a pipe in its place would be waited on for ever. Opened for reading
     // and writing, as the run-time opens a file of bytes.
     if (!info.isFile() || !file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
-        throw RunError::io(path, IoCause::AccessDenied, file.errorString());
+        throw RunError::io(IoCause::AccessDenied);
     errno = 0;
     const QByteArray headers = file.read(HeadersSize);
     if (file.error() != QFile::NoError)
-        throw RunError::io(path, RunError::causeOf(errno), file.errorString());
+        throw RunError::lastIo();
     if (headers.size() < HeadersSize)
-        throw RunError::io(path, IoCause::ReadBeyondEnd, {});
+        throw RunError::io(IoCause::ReadBeyondEnd);
     return {
         CodePage::toUnicode(ShortString::read(headers.constData(), HeaderCapacity)),
         CodePage::toUnicode(ShortString::read(headers.constData() + HeaderSize, HeaderCapacity))};

@@ -14,12 +14,12 @@ LoadResult load(const QString& path, DayTable& table) {
     const QFileInfo info(path);
     if (!info.exists() || info.isDir())
         return LoadResult::Missing;
-    const RegularFile::Read read =
-        RegularFile::read(path, qint64(DayTable::Capacity) * TDayRec::Size);
+    const RegularFile::Read read = RegularFile::read(
+        path, qint64(DayTable::Capacity) * TDayRec::Size, RegularFile::Access::ReadWrite);
     if (!read.opened)
         return LoadResult::NotOpenable;
     if (!read.ok())
-        throw read.error(path);
+        throw read.error();
     const QByteArray& content = *read.bytes;
     const int count = int(content.size() / TDayRec::Size);
     for (int i = 0; i < count; ++i)

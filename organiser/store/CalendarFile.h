@@ -11,7 +11,8 @@ namespace CalendarFile {
 enum class LoadResult { Loaded, Missing, NotOpenable };
 
 // Reads every whole record into indices 1, 2, ..., stopping at the table's capacity; a trailing
-// part of a record is ignored. Raises RunError when an opened file cannot be read.
+// part of a record is ignored. The file is opened for reading and writing, as it is written back:
+// one that may not be written is not openable. Raises RunError when an opened file cannot be read.
 LoadResult load(const QString& path, DayTable& table);
 
 // The bytes a write stores: records 1, 2, ... up to the first one without a name.

@@ -38,7 +38,7 @@ std::optional<QByteArray> ContentFile::readBytes(const QString& path) {
     if (!read.opened)
         return std::nullopt;
     if (!read.ok())
-        throw read.error(path);
+        throw read.error();
     return std::move(read.bytes);
 }
 

@@ -8,12 +8,11 @@
 
 namespace ListFile {
 
-int load(const QString& path, ReminderTable& table) {
-    // Read only: the start-up scan may read lists that it may not write.
+int load(const QString& path, ReminderTable& table, RegularFile::Access access) {
     const RegularFile::Read read =
-        RegularFile::read(path, qint64(ReminderTable::Capacity) * TReminderRec::Size);
+        RegularFile::read(path, qint64(ReminderTable::Capacity) * TReminderRec::Size, access);
     if (!read.ok())
-        throw read.error(path);
+        throw read.error();
     const QByteArray& content = *read.bytes;
     const int count = int(content.size() / TReminderRec::Size);
     for (int i = 0; i < count; ++i)
@@ -36,7 +35,7 @@ QByteArray bytes(const ReminderTable& table) {
 void save(const QString& path, const ReminderTable& table) {
     const AtomicFile::Result result = AtomicFile::write(path, bytes(table));
     if (!result.ok)
-        throw RunError::io(path, result.error);
+        throw result.error();
 }
 
 } // namespace ListFile

@@ -87,9 +87,8 @@ void DesktopTest::setEnvironmentVariable(const QString& name, const QString& val
     m_environment.insert(name, value);
 }
 
-ProgramRun& DesktopTest::startOrganiser() {
-    m_runs.push_back(
-        std::make_unique<ProgramRun>(folder().program(), QStringList{}, m_environment));
+ProgramRun& DesktopTest::startOrganiser(const QStringList& arguments) {
+    m_runs.push_back(std::make_unique<ProgramRun>(folder().program(), arguments, m_environment));
     return *m_runs.back();
 }
 

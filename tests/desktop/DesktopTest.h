@@ -54,7 +54,7 @@ protected:
     void setEnvironmentVariable(const QString& name, const QString& value);
 
     // Starts the organiser from the copied folder, as a user does; the run belongs to the test.
-    ProgramRun& startOrganiser();
+    ProgramRun& startOrganiser(const QStringList& arguments = {});
 
     // The run's main window once it is on screen; 0 when none came in time.
     WindowId waitForMainWindow(ProgramRun& run);

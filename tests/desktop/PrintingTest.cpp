@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <functional>
+
 #include <unistd.h>
 
 namespace {
@@ -51,20 +53,48 @@ protected:
     WindowId m_window = 0;
 };
 
-TEST_F(PrintingTest, AppointmentGoesToAPdfPrinterOfTheDesktop) {
-    PrivateCups cups;
-    if (!cups.isReady() && ::geteuid() != 0)
-        GTEST_SKIP() << cups.error().toStdString();
-    ASSERT_TRUE(cups.isReady()) << cups.error().toStdString();
-    setEnvironmentVariable(QStringLiteral("CUPS_SERVER"), cups.server());
-    ASSERT_NO_FATAL_FAILURE(startWithAppointment(true));
+// The same on a print system of the test's own, which a test may make refuse or stop.
+class PrintSystemTest : public PrintingTest {
+protected:
+    void SetUp() override {
+        PrintingTest::SetUp();
+        if (!cups.isReady() && ::geteuid() != 0)
+            GTEST_SKIP() << cups.error().toStdString();
+        ASSERT_TRUE(cups.isReady()) << cups.error().toStdString();
+        setEnvironmentVariable(QStringLiteral("CUPS_SERVER"), cups.server());
+    }
 
-    choosePrint();
-    // Qt's own dialog: in English or, with Qt's Hungarian translation installed, in Hungarian.
-    const WindowId dialog = waitForWindow(*m_run, QStringLiteral("^(Print|Nyomtatás)$"));
-    ASSERT_NE(dialog, 0u) << "no print dialog\n" << m_run->describe().toStdString();
-    ASSERT_TRUE(desktop().activate(dialog));
-    saveScreenshot(dialog, QStringLiteral("print-dialog"));
+    // The print dialog open (in English or, with Qt's Hungarian translation installed, in
+    // Hungarian); Return then prints on the desktop's default printer.
+    void openPrintDialog() {
+        choosePrint();
+        m_dialog = waitForWindow(*m_run, QStringLiteral("^(Print|Nyomtatás)$"));
+        ASSERT_NE(m_dialog, 0u) << "no print dialog\n" << m_run->describe().toStdString();
+        ASSERT_TRUE(desktop().activate(m_dialog));
+    }
+
+    // The final message, and after it the failure in a box of its own; then the window again.
+    void expectTheFinalMessageThenAFailure(const QString& picture) {
+        const WindowId sent = waitForBox(*m_run);
+        ASSERT_NE(sent, 0u) << m_run->describe().toStdString();
+        ASSERT_TRUE(confirmBox(sent));
+        ASSERT_TRUE(waitUntilGone(sent));
+        const WindowId failure = waitForBox(*m_run);
+        ASSERT_NE(failure, 0u) << "the failure was not reported\n"
+                               << m_run->describe().toStdString();
+        saveScreenshot(failure, picture);
+        ASSERT_TRUE(confirmBox(failure));
+        EXPECT_TRUE(waitUntilActive(m_window));
+    }
+
+    PrivateCups cups;
+    WindowId m_dialog = 0;
+};
+
+TEST_F(PrintSystemTest, AppointmentGoesToAPdfPrinterOfTheDesktop) {
+    ASSERT_NO_FATAL_FAILURE(startWithAppointment(true));
+    ASSERT_NO_FATAL_FAILURE(openPrintDialog());
+    saveScreenshot(m_dialog, QStringLiteral("print-dialog"));
     // The desktop's default printer is chosen; Return prints.
     ASSERT_TRUE(keys(QStringLiteral("Return")));
 
@@ -102,6 +132,37 @@ TEST_F(PrintingTest, AppointmentGoesToAPdfPrinterOfTheDesktop) {
                      QStringLiteral("-singlefile"), pdf,
                      artefactFolder() + QStringLiteral("/print-appointment-page")},
                     environment(), Polling::StepTimeout);
+}
+
+// The print system's answer to the job is what counts: a queue that rejects jobs, or a scheduler
+// that went away after the dialog, takes nothing, and the user is told so after the final message.
+TEST_F(PrintSystemTest, AJobThePrintSystemDoesNotTakeIsReportedAfterTheFinalMessage) {
+    ASSERT_TRUE(cups.rejectJobs()) << cups.error().toStdString();
+    ASSERT_NO_FATAL_FAILURE(startWithAppointment(true));
+    ASSERT_NO_FATAL_FAILURE(openPrintDialog());
+    ASSERT_TRUE(keys(QStringLiteral("Return")));
+    ASSERT_NO_FATAL_FAILURE(expectTheFinalMessageThenAFailure(QStringLiteral("print-rejected")));
+
+    ASSERT_NO_FATAL_FAILURE(openPrintDialog());
+    cups.stopScheduler();
+    ASSERT_TRUE(keys(QStringLiteral("Return")));
+    ASSERT_NO_FATAL_FAILURE(
+        expectTheFinalMessageThenAFailure(QStringLiteral("print-scheduler-gone")));
+    EXPECT_FALSE(QFileInfo::exists(cups.printedFile()));
+}
+
+// A stopped printer keeps the job for when it goes on: the job was taken, nothing failed.
+TEST_F(PrintSystemTest, AStoppedPrinterHoldsTheJobWithoutAFailure) {
+    ASSERT_TRUE(cups.stopPrinter()) << cups.error().toStdString();
+    ASSERT_NO_FATAL_FAILURE(startWithAppointment(true));
+    ASSERT_NO_FATAL_FAILURE(openPrintDialog());
+    ASSERT_TRUE(keys(QStringLiteral("Return")));
+    const WindowId sent = waitForBox(*m_run);
+    ASSERT_NE(sent, 0u) << m_run->describe().toStdString();
+    ASSERT_TRUE(confirmBox(sent));
+    EXPECT_TRUE(waitUntilActive(m_window)) << "a failure was reported";
+    EXPECT_FALSE(cups.isIdle()) << "the job is not held";
+    EXPECT_FALSE(QFileInfo::exists(cups.printedFile()));
 }
 
 TEST_F(PrintingTest, WithoutAPrintQueueTheOrganiserSaysSo) {

@@ -108,16 +108,40 @@ bool PrivateCups::startScheduler() {
     return true;
 }
 
+// A scheduler that has begun to answer may still refuse a command for a moment on a busy machine
+// ("Unable to connect to server"): each command is asked again until it is taken, up to the
+// deadline. The commands here change nothing when they are carried out twice.
+bool PrivateCups::command(const QString& program, const QStringList& arguments) {
+    ProgramRun::Result result;
+    const bool taken = Polling::waitUntil(
+        [&] {
+            result = tool(program, arguments);
+            return result.succeeded() || !m_scheduler->isRunning();
+        },
+        Polling::StartTimeout, 200ms);
+    if (taken && result.succeeded())
+        return true;
+    return fail(QStringLiteral("%1 %2 was not taken: %3\n%4\nthe scheduler's log:\n%5")
+                    .arg(program, arguments.join(QLatin1Char(' ')),
+                         QString::fromUtf8(result.errors), m_scheduler->describe(), log()));
+}
+
 bool PrivateCups::addPrinter() {
-    const ProgramRun::Result added =
-        tool(QStringLiteral("lpadmin"), {"-p", Queue, "-E", "-v", "file://" + printedFile(), "-P",
-                                         m_folder.file("pdf-printer.ppd")});
-    const ProgramRun::Result chosen =
-        tool(QStringLiteral("lpadmin"), {QStringLiteral("-d"), Queue});
-    if (!added.succeeded() || !chosen.succeeded())
-        return fail(QStringLiteral("lpadmin did not add the PDF printer: ") +
-                    QString::fromUtf8(added.errors + chosen.errors));
-    return true;
+    return command(QStringLiteral("lpadmin"), {"-p", Queue, "-E", "-v", "file://" + printedFile(),
+                                               "-P", m_folder.file("pdf-printer.ppd")}) &&
+           command(QStringLiteral("lpadmin"), {QStringLiteral("-d"), Queue});
+}
+
+bool PrivateCups::rejectJobs() {
+    return command(QStringLiteral("cupsreject"), {Queue});
+}
+
+bool PrivateCups::stopPrinter() {
+    return command(QStringLiteral("cupsdisable"), {Queue});
+}
+
+void PrivateCups::stopScheduler() {
+    m_scheduler->stop();
 }
 
 bool PrivateCups::isIdle() const {

@@ -28,6 +28,13 @@ public:
     QString printedFile() const { return m_folder.file(QStringLiteral("out/printed.pdf")); }
     // True once no job waits or prints any more.
     bool isIdle() const;
+
+    // The printer refuses new jobs (cupsreject); false when the scheduler did not take that.
+    bool rejectJobs();
+    // The printer stops, holding the jobs it gets (cupsdisable).
+    bool stopPrinter();
+    // The scheduler ends, as on a machine whose print system went away.
+    void stopScheduler();
     // The scheduler's record of the pages it printed, a line each, with the job's title.
     QString pageLog() const { return QString::fromUtf8(m_folder.read("log/page_log")); }
     // The scheduler's log, for a failure message.
@@ -37,6 +44,7 @@ private:
     bool writeSettings();
     bool startScheduler();
     bool addPrinter();
+    bool command(const QString& program, const QStringList& arguments);
     bool fail(const QString& error);
     ProgramRun::Result tool(const QString& program, const QStringList& arguments) const;
 

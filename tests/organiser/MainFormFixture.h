@@ -6,6 +6,7 @@
 #include "MainSettings.h"
 #include "NewForm.h"
 #include "RecordBytes.h"
+#include "RegularFile.h"
 #include "Shell.h"
 #include "Tables.h"
 #include "TempFolder.h"
@@ -41,6 +42,7 @@ protected:
         Dialogs::setResponderForTesting({});
         Shell::setOpenerForTesting({});
         AtomicFile::setFaultForTesting({});
+        RegularFile::setWriteProtectedForTesting({});
         TfrmNew::setModalRunForTesting({});
     }
 

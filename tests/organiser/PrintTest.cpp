@@ -12,6 +12,9 @@
 
 #include <optional>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 const QString NoPrinter = QStringLiteral("Hiba:\n\rNincs használható nyomtató!");
@@ -157,16 +160,52 @@ TEST_F(PrintTest, LongDayListGoesOnOverPagesEntryByEntry) {
     EXPECT_GT(printed->pages.size(), 1);
 }
 
-TEST_F(PrintTest, PrinterFailureIsReportedAfterTheFinalMessage) {
+// Every failure after the dialog, where the document is made and where it goes, is reported after
+// the final message in the run-time's words, and leaves an existing file as it was. The print
+// queues' refusals are tried on a real print system (tests/desktop/PrintingTest).
+TEST_F(PrintTest, EveryFailureAfterTheDialogIsReportedAfterTheFinalMessage) {
     start(1);
     window->setActivePageSilently(int(Kind::Nevnap));
     addLines(window->lbNevnap, 2);
+    const QByteArray old = "%PDF-1.4 an earlier print";
+    const QString temporaries = qEnvironmentVariable("TMPDIR");
+    const auto failsWith = [&](const QString& text) {
+        boxes.clear();
+        printed.reset();
+        print();
+        ASSERT_EQ(boxes.size(), 2);
+        EXPECT_EQ(boxes[0].kind, Dialogs::Kind::Information);
+        EXPECT_EQ(boxes[0].text, Sent);
+        EXPECT_EQ(boxes[1].kind, Dialogs::Kind::Error);
+        EXPECT_EQ(boxes[1].text, text);
+        EXPECT_FALSE(printed);
+    };
+
     pdf = folder.file(QStringLiteral("missing/nyomtatas.pdf"));
-    print();
-    ASSERT_EQ(boxes.size(), 2);
-    EXPECT_EQ(boxes[0].kind, Dialogs::Kind::Information);
-    EXPECT_EQ(boxes[0].text, Sent);
-    EXPECT_EQ(boxes[1].kind, Dialogs::Kind::Error);
-    EXPECT_TRUE(boxes[1].text.contains(pdf)) << boxes[1].text.toStdString();
-    EXPECT_FALSE(printed);
+    failsWith(QStringLiteral("File not found."));
+    // Neither a device nor a pipe is written as a file.
+    pdf = QStringLiteral("/dev/full");
+    failsWith(QStringLiteral("File access denied."));
+
+    pdf = folder.file(QStringLiteral("nyomtatas.pdf"));
+    folder.write(QStringLiteral("nyomtatas.pdf"), old);
+    failWritesOf(QStringLiteral("nyomtatas.pdf"));
+    failsWith(QStringLiteral("Disk full."));
+    EXPECT_EQ(folder.read(QStringLiteral("nyomtatas.pdf")), old);
+    AtomicFile::setFaultForTesting({});
+
+    // The document itself is made in the temporary folder first.
+    qputenv("TMPDIR", QFile::encodeName(folder.file(QStringLiteral("gone"))));
+    failsWith(QStringLiteral("File not found."));
+    qputenv("TMPDIR", temporaries.toLocal8Bit());
+    // A disk that takes only the first bytes of the document: the print engine does not tell.
+    ::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limit;
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const struct rlimit small = {600, limit.rlim_max};
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    failsWith(QStringLiteral("I/O error 5."));
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    ::signal(SIGXFSZ, SIG_DFL);
+    EXPECT_EQ(folder.read(QStringLiteral("nyomtatas.pdf")), old);
 }

@@ -119,6 +119,42 @@ TEST_F(MainFormFixture, UnreadableListStopsTheStartAndIsNotWrittenBack) {
     EXPECT_FALSE(window->isLoaded(Kind::Feljegyzes));
 }
 
+// The lists and calendars are opened for reading and writing: one that may not be written is
+// refused at the start (a list as the run-time's error, which stops the start; a calendar with its
+// own message), is not loaded, and so is not written back at the close, which goes through.
+TEST_F(MainFormFixture, AListOrCalendarThatMayNotBeWrittenIsRefusedAtTheStartAndLeftAlone) {
+    const QByteArray appointments = reminder(4, 0, "Fogorvos");
+    const QByteArray tasks = reminder(5, 1, "Feladat");
+    folder.write(QStringLiteral("time.list"), appointments);
+    folder.write(QStringLiteral("task.list"), tasks);
+    folder.write(QStringLiteral("memo.list"), reminder(6, 0, "Jegyzet"));
+    // Refused as read-only files are (to all but root).
+    RegularFile::setWriteProtectedForTesting([&](const QString& path) {
+        return path == folder.file("task.list") || path == folder.file("unnep.data");
+    });
+    create();
+
+    ASSERT_EQ(boxes.size(), 2);
+    EXPECT_EQ(boxes[0].kind, Dialogs::Kind::Information);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("Hiba: A(z) ") + folder.file("unnep.data") +
+                                 QStringLiteral(" fájl feldolgozása nem sikerült!"));
+    EXPECT_EQ(boxes[1].kind, Dialogs::Kind::Error);
+    EXPECT_EQ(boxes[1].text, QStringLiteral("File access denied."));
+    EXPECT_EQ(window->clbIdopont->count(), 1);
+    EXPECT_EQ(window->clbFeladat->count(), 0);
+    EXPECT_EQ(window->clbFeljegyzes->count(), 0);
+    EXPECT_FALSE(window->SaveSettingsOnClose());
+
+    window->clbIdopont->item(0)->setCheckState(Qt::Checked);
+    boxes.clear();
+    ASSERT_TRUE(close());
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.value(0).text.toStdString();
+    EXPECT_EQ(folder.read(QStringLiteral("time.list")), reminder(4, 1, "Fogorvos"));
+    EXPECT_EQ(folder.read(QStringLiteral("task.list")), tasks);
+    EXPECT_EQ(folder.read(QStringLiteral("memo.list")), reminder(6, 0, "Jegyzet"));
+    EXPECT_EQ(folder.read(QStringLiteral("unnep.data")), unnep);
+}
+
 TEST_F(MainFormFixture, FailedListWriteKeepsTheWindowOpenAndTheOldFile) {
     const QByteArray oldTasks = reminder(5, 0, "Feladat");
     folder.write(QStringLiteral("task.list"), oldTasks);

@@ -137,7 +137,7 @@ TEST_F(ShellTest, AFileWithoutExecutePermissionIsAccessDenied) {
 TEST_F(ShellTest, WhatCannotRunIsABadFile) {
     // Neither a known binary format nor a script.
     const QString garbage = makeFile(QStringLiteral("garbage"),
-                                     QByteArray("\x01\x02\x03\x04 not a program", 20), kExecutable);
+                                     QByteArray("\x01\x02\x03\x04 not a program"), kExecutable);
     EXPECT_EQ(Shell::startProgram(garbage, {}), Result::BadFormat);
 
     // A script whose interpreter is missing: the file itself is there.

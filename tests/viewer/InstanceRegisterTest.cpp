@@ -170,7 +170,7 @@ TEST_F(InstanceRegisterTest, AFullRegisterGivesNoNumberAndStaysAsItWas) {
     reg.setRandomSource([](int) { return 0; });
 
     EXPECT_EQ(reg.addNewInstanceId(), std::nullopt);
-    EXPECT_TRUE(reg.lastError().isEmpty());
+    EXPECT_EQ(reg.lastError(), 0);
     EXPECT_EQ(bytes(), all);
 
     // One number freed is the one drawn.
@@ -206,7 +206,7 @@ TEST_F(InstanceRegisterTest, AFailedWriteKeepsTheOldRegisterAndIsReported) {
     failWrites();
 
     EXPECT_FALSE(reg.AddInstanceId(3));
-    EXPECT_FALSE(reg.lastError().isEmpty());
+    EXPECT_NE(reg.lastError(), 0);
     EXPECT_FALSE(reg.RemoveInstanceId(1));
     EXPECT_EQ(reg.addNewInstanceId(), std::nullopt);
     EXPECT_EQ(bytes(), entryBytes({1, 2}));
@@ -214,7 +214,7 @@ TEST_F(InstanceRegisterTest, AFailedWriteKeepsTheOldRegisterAndIsReported) {
 
     AtomicFile::setFaultForTesting({});
     EXPECT_TRUE(reg.AddInstanceId(3));
-    EXPECT_TRUE(reg.lastError().isEmpty());
+    EXPECT_EQ(reg.lastError(), 0);
     EXPECT_EQ(bytes(), entryBytes({1, 2, 3}));
 }
 
@@ -296,7 +296,7 @@ TEST_F(InstanceRegisterTest, AFolderInThePlaceOfTheRegisterIsNoRegister) {
     InstanceRegister reg = make();
     EXPECT_EQ(reg.FindInstanceId(0), -1);
     EXPECT_FALSE(reg.AddInstanceId(1));
-    EXPECT_FALSE(reg.lastError().isEmpty());
+    EXPECT_NE(reg.lastError(), 0);
     EXPECT_FALSE(reg.RemoveInstanceId(1));
     EXPECT_EQ(reg.addNewInstanceId(), std::nullopt);
     EXPECT_TRUE(QFileInfo(path()).isDir());

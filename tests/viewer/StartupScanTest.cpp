@@ -1,5 +1,7 @@
 #include "ViewFormFixture.h"
 
+#include "RegularFile.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTextEdit>
@@ -138,6 +140,20 @@ TEST_F(StartupScanTest, TheFirstDueReminderCountsAsShownEvenWhenItsFileIsMissing
     EXPECT_TRUE(boxes.isEmpty()) << "a missing note is passed over in silence";
     EXPECT_TRUE(window->mZimpa->isVisibleTo(window.get()));
     EXPECT_EQ(startedContents(), QStringList({"memo/12"}));
+}
+
+// The scan only reads: lists it may not write (another user's, a read-only medium) are scanned.
+TEST_F(StartupScanTest, ListsThatMayNotBeWrittenAreScannedAllTheSame) {
+    folder.write(QStringLiteral("task.list"),
+                 reminder(21, 1, "Feladat", "2026.03.14", "2026.03.14") +
+                     reminder(22, 1, "M\xE1sik", "2026.03.14", "2026.03.14"));
+    folder.write(QStringLiteral("task/21"), Table);
+    RegularFile::setWriteProtectedForTesting([](const QString&) { return true; });
+    const bool shown = scan();
+    RegularFile::setWriteProtectedForTesting({});
+    ASSERT_TRUE(shown);
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.value(0).text.toStdString();
+    EXPECT_EQ(startedContents(), QStringList({"task/22"}));
 }
 
 TEST_F(StartupScanTest, AMissingListFileIsReportedAndTheLaterListsAreNotRead) {
