@@ -3,6 +3,7 @@
 //   bench_mkdata due <folder> <count>     that many ticked appointments due every day
 //   bench_mkdata rtf <file> <bytes>       a Rich Text Format note of about that size
 //   bench_mkdata line <file> <bytes>      one line of plain text of that size
+//   bench_mkdata lines <file> <bytes>     plain text of that size in lines of about 60 characters
 #include "CalendarFile.h"
 #include "ListFile.h"
 #include "Tables.h"
@@ -97,7 +98,7 @@ QByteArray rtf(qsizetype size) {
 
 int usage() {
     std::fputs("usage: bench_mkdata full <folder> | due <folder> <count> | rtf <file> <bytes> | "
-               "line <file> <bytes>\n",
+               "line|lines <file> <bytes>\n",
                stderr);
     return 2;
 }
@@ -119,11 +120,14 @@ int main(int argc, char* argv[]) {
         return due(folder, int(number));
     if (what == "rtf")
         return writeFile(target, rtf(number)) ? 0 : 1;
-    if (what == "line") {
-        QByteArray line;
-        while (line.size() < number)
-            line += "egy nagyon hossz\xFA sor szavai ";
-        return writeFile(target, line.left(number)) ? 0 : 1;
+    if (what == "line" || what == "lines") {
+        const QByteArray words = "egy nagyon hossz\xFA sor szavai ";
+        const QByteArray piece = what == "line" ? words : words + words + "\r\n";
+        QByteArray text;
+        text.reserve(number + piece.size());
+        while (text.size() < number)
+            text += piece;
+        return writeFile(target, text.left(number)) ? 0 : 1;
     }
     return usage();
 }

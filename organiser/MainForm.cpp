@@ -11,6 +11,7 @@
 #include "Dialogs.h"
 #include "Guard.h"
 #include "ListFile.h"
+#include "NoteLoader.h"
 #include "PageSplitter.h"
 #include "ProgramExit.h"
 
@@ -114,9 +115,11 @@ void TfrmMain::loadReminderList(Kind kind) {
     ReminderTable& table = m_tables.reminders(kind);
     const int count = ListFile::load(dataFile(kind), table, RegularFile::Access::ReadWrite);
     for (int i = 0; i < count; ++i) {
-        auto* item = new QListWidgetItem(table[i].Title(), list);
+        // Made whole before it joins the list, which then hears of it once, not three times.
+        auto* item = new QListWidgetItem(table[i].Title());
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(table[i].Checked() ? Qt::Checked : Qt::Unchecked);
+        list->addItem(item);
     }
     m_loaded[static_cast<int>(kind)] = true;
 }
@@ -218,10 +221,13 @@ void TfrmMain::SaveSettings() {
 void TfrmMain::closeEvent(QCloseEvent* event) {
     bool canClose = true;
     FormCloseQuery(canClose);
-    if (canClose)
+    if (canClose) {
+        // The note that is still coming in is no longer wanted.
+        m_noteLoader->cancel();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void TfrmMain::mFile_ExitClick() {

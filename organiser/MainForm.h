@@ -21,6 +21,7 @@
 
 class ControlBar;
 class MenuKeys;
+class NoteLoader;
 class PageSplitter;
 class QAction;
 class QFrame;
@@ -87,6 +88,8 @@ public:
         std::int64_t id;
     };
     std::optional<EditorContent> editorHolds() const { return m_editorHolds; }
+    // A note is still coming into the editor (NoteLoader).
+    bool noteLoading() const;
 
     // The list caption of the reminder last loaded into the editor; empty until the first load.
     QString LoadedTitle;
@@ -103,6 +106,10 @@ public:
     void comeToFront();
 
     Tables& tables() { return m_tables; }
+    // A calendar's dates and lines as the day pages and the tick read them (DayDates).
+    const DayDates& dayDates(Kind kind) const {
+        return kind == Kind::Unnep ? m_unnepDates : m_nevnapDates;
+    }
     QString AppDir() const { return m_appDir; }
     QString DataDir() const { return m_dataDir; }
     bool SaveSettingsOnClose() const { return m_saveSettingsOnClose; }
@@ -344,6 +351,7 @@ private:
     void refreshDayDates();
     bool loadTableContent(const QString& path);
     bool loadNoteContent(const QString& path);
+    void refuseNote(const QString& text);
     void saveEditorTo(const EditorContent& target);
     void deleteReminder(Kind kind, int index);
     void requestClose();
@@ -368,10 +376,12 @@ private:
     bool m_fillingEditor = false;
     std::optional<EditorContent> m_editorHolds;
     std::unique_ptr<TfrmAlert> m_alert;
+    // Loads a note into mZimpa in pieces; the editor holds no whole note while it runs.
+    std::unique_ptr<NoteLoader> m_noteLoader;
     RuleRefresh m_ruleRefresh{[this] {
         runRulesGuarded();
     }};
-    // The calendars' dates, decoded when a calendar is loaded or its followed days change.
+    // The calendars' dates and lines, brought up to the tables whenever a day page is refilled.
     DayDates m_nevnapDates;
     DayDates m_unnepDates;
 };

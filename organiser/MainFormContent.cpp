@@ -3,6 +3,7 @@
 
 #include "ContentFile.h"
 #include "Dialogs.h"
+#include "NoteLoader.h"
 #include "ReminderGrid.h"
 #include "ReminderId.h"
 #include "RichText.h"
@@ -38,6 +39,7 @@ void TfrmMain::LoadTemplate(std::uint8_t kind) {
     const QString path = ContentFile::templatePath(m_appDir, Kind(kind));
     QScopedValueRollback filling(m_fillingEditor, true);
     if (Kind(kind) == Kind::Feljegyzes) {
+        m_noteLoader->cancel();
         if (const std::optional<QByteArray> bytes = ContentFile::readBytes(path))
             RichText::load(*bytes, *mZimpa->document());
         return;
@@ -79,6 +81,7 @@ void TfrmMain::mEdit_SubMenu1_LoadClick() {
     // From here the editor is emptied: a body that could not be read is not the editor's to
     // save over, and neither is the one it held before.
     m_editorHolds.reset();
+    m_noteLoader->cancel();
     if (kind == Kind::Feljegyzes ? loadNoteContent(path) : loadTableContent(path))
         m_editorHolds = EditorContent{kind, id};
     LoadedTitle = list->item(selected)->text();
@@ -111,14 +114,25 @@ bool TfrmMain::loadNoteContent(const QString& path) {
     const std::optional<QByteArray> bytes = ContentFile::readBytes(path);
     if (!bytes)
         throw RunError::io(IoCause::AccessDenied);
-    RichText::load(*bytes, *mZimpa->document());
-    // The loading left the caret, and the view with it, at the text's end.
-    mZimpa->moveCursor(QTextCursor::Start);
+    // A large note comes in pieces while the window goes on; the caret ends at its start.
+    m_noteLoader->load(*bytes, path);
     return true;
+}
+
+bool TfrmMain::noteLoading() const {
+    return m_noteLoader->isLoading();
+}
+
+// The editor holds none of that note, and a save must not write its emptiness over the file.
+void TfrmMain::refuseNote(const QString& text) {
+    m_editorHolds.reset();
+    throw RunError(text);
 }
 
 void TfrmMain::mFile_SaveClick() {
     tZimpa->commitEdit();
+    // The note is written whole, never the part of it that has come so far.
+    m_noteLoader->finish();
     for (const Kind kind : {Kind::Idopont, Kind::Feladat, Kind::Feljegyzes})
         SaveList(static_cast<std::uint8_t>(kind));
     const int page = PageControl->currentIndex();

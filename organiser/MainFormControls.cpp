@@ -5,6 +5,7 @@
 #include "ControlBar.h"
 #include "Guard.h"
 #include "MenuImages.h"
+#include "NoteLoader.h"
 #include "ReminderGrid.h"
 #include "WindowLook.h"
 
@@ -62,6 +63,11 @@ void TfrmMain::createPages() {
     lbUnnep = addPage(PageControl, "TabSheet5", QStringLiteral("Ünnepek"), "lbUnnep");
     for (QListWidget* list : {clbIdopont, clbFeladat, clbFeljegyzes})
         setListColumns(list, 2);
+    // Every page switch refills the day pages, and a plain list measures every line it lays
+    // out: a thousand lines at once held the window for a tenth of a second. Laid out a hundred
+    // at a time, the first lines show at once and the window answers between the batches.
+    for (QListWidget* list : {lbNevnap, lbUnnep})
+        list->setLayoutMode(QListView::Batched);
     for (QListWidget* list : {clbIdopont, clbFeladat, clbFeljegyzes, lbNevnap, lbUnnep})
         list->viewport()->installEventFilter(this);
 }
@@ -77,6 +83,9 @@ void TfrmMain::createEditors() {
     mZimpa->setObjectName(QStringLiteral("mZimpa"));
     mZimpa->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mZimpa->hide();
+    m_noteLoader = std::make_unique<NoteLoader>(mZimpa);
+    connect(m_noteLoader.get(), &NoteLoader::refused, this,
+            [this](const QString& text) { runGuarded([&] { refuseNote(text); }); });
 
     Panel1 = new QFrame;
     Panel1->setObjectName(QStringLiteral("Panel1"));

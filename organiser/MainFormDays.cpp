@@ -41,8 +41,8 @@ void TfrmMain::createDayTimer() {
 void TfrmMain::RefreshNevnapUnnepLists() {
     const RuleRefresh::BulkFill bulkFill(m_ruleRefresh);
     refreshDayDates();
-    fill(lbNevnap, DayCalendar::followedLines(m_tables.NevnapList));
-    fill(lbUnnep, DayCalendar::followedLines(m_tables.UnnepList));
+    fill(lbNevnap, DayCalendar::followedLines(m_tables.NevnapList, m_nevnapDates));
+    fill(lbUnnep, DayCalendar::followedLines(m_tables.UnnepList, m_unnepDates));
 }
 
 void TfrmMain::refreshDayDates() {

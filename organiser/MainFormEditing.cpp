@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "EditForm.h"
 #include "Guard.h"
+#include "NoteLoader.h"
 #include "ReminderGrid.h"
 
 #include <QAction>
@@ -40,8 +41,9 @@ void TfrmMain::tZimpaSetEditText() {
         EnableSave();
 }
 
+// A note coming in moves the caret as it grows: that is no edit either.
 void TfrmMain::mZimpaSelectionChange() {
-    if (!m_fillingEditor)
+    if (!m_fillingEditor && !m_noteLoader->isLoading())
         EnableSave();
 }
 
@@ -95,9 +97,10 @@ void TfrmMain::deleteReminder(Kind kind, int index) {
     if (m_editorHolds && m_editorHolds->kind == kind && m_editorHolds->id == id) {
         m_editorHolds.reset();
         QScopedValueRollback filling(m_fillingEditor, true);
-        if (kind == Kind::Feljegyzes)
+        if (kind == Kind::Feljegyzes) {
+            m_noteLoader->cancel();
             mZimpa->clear();
-        else
+        } else
             ClearGridRows(tZimpa);
     }
 }

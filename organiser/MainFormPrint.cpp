@@ -3,6 +3,7 @@
 #include "MainForm.h"
 
 #include "Dialogs.h"
+#include "NoteLoader.h"
 #include "PrintDialog.h"
 #include "PrinterText.h"
 #include "ReminderGrid.h"
@@ -91,8 +92,9 @@ void TfrmMain::mFile_PrintClick() {
         Dialogs::information(QStringLiteral("Hiba:\n\rNincs használható nyomtató!"), this);
         return;
     }
-    // What is being typed into a cell belongs to the rows printed.
+    // What is being typed into a cell belongs to the rows printed, and a note prints whole.
     tZimpa->commitEdit();
+    m_noteLoader->finish();
     const int page = PageControl->currentIndex();
     if (!hasSomethingToPrint(*this, page)) {
         Dialogs::information(QStringLiteral("Hiba:\n\rNincs kinyomtatható bejegyzés!"), this);

@@ -26,6 +26,7 @@ WrapTabBar::WrapTabBar(QWidget* parent)
 
 int WrapTabBar::addTab(const QString& text) {
     m_texts.append(text);
+    m_tabSizes.clear();
     if (m_current < 0)
         m_current = 0;
     updateGeometry();
@@ -57,7 +58,18 @@ void WrapTabBar::announceCurrent() {
     QAccessible::updateAccessibility(&selection);
 }
 
+// Measured once for the font and style: every layout of the strip asks for every tab's size,
+// and the window's start lays the strip out many times.
 QSize WrapTabBar::tabSize(int index) const {
+    if (m_tabSizes.size() != count()) {
+        m_tabSizes.clear();
+        for (int tab = 0; tab < count(); ++tab)
+            m_tabSizes.append(measureTab(tab));
+    }
+    return m_tabSizes.value(index);
+}
+
+QSize WrapTabBar::measureTab(int index) const {
     QStyleOptionTab option;
     option.initFrom(this);
     option.shape = QTabBar::RoundedNorth;
@@ -243,7 +255,9 @@ void WrapTabBar::keyPressEvent(QKeyEvent* event) {
 
 void WrapTabBar::changeEvent(QEvent* event) {
     // A new font or style gives the tabs new sizes, and so maybe new rows.
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        m_tabSizes.clear();
         updateGeometry();
+    }
     QWidget::changeEvent(event);
 }

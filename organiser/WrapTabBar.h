@@ -45,6 +45,7 @@ protected:
 
 private:
     QSize tabSize(int index) const;
+    QSize measureTab(int index) const;
     // The rows of tab indexes for a width, the current tab's row last.
     QList<QList<int>> rowsFor(int width) const;
     QList<QRect> layoutFor(int width) const;
@@ -54,6 +55,7 @@ private:
     QColor hoverTint() const;
 
     QStringList m_texts;
+    mutable QList<QSize> m_tabSizes; // empty until measured for the present font and style
     int m_current = -1;
     int m_hover = -1;
 };

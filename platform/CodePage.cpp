@@ -47,10 +47,18 @@ char encodeChar(QChar ch) {
 
 QString toUnicode(QByteArrayView bytes) {
     QString text;
-    text.reserve(bytes.size());
-    for (char byte : bytes)
-        text.append(decodeByte(static_cast<unsigned char>(byte)));
+    append(text, bytes);
     return text;
+}
+
+void append(QString& text, QByteArrayView bytes) {
+    // Written in place: appending character by character cost more than the decoding itself,
+    // and every stored text of every record passes through here.
+    const qsizetype at = text.size();
+    text.resize(at + bytes.size());
+    QChar* out = text.data() + at;
+    for (const char byte : bytes)
+        *out++ = decodeByte(static_cast<unsigned char>(byte));
 }
 
 QByteArray fromUnicode(QStringView text) {

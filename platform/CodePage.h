@@ -13,6 +13,8 @@
 namespace CodePage {
 
 QString toUnicode(QByteArrayView bytes);
+// The bytes decoded onto the end of the text.
+void append(QString& text, QByteArrayView bytes);
 QByteArray fromUnicode(QStringView text);
 
 // One character of the code page; '?' for a character it cannot hold.

@@ -62,14 +62,20 @@ IniFile::IniFile(const QString& path)
     : m_path(path) {
 }
 
+QString IniFile::readValue(const QString& section, const QString& ident,
+                           const QString& defaultValue) const {
+    if (!m_contents)
+        m_contents = ProfileFile::contents(m_path);
+    return ProfileFile::readString(*m_contents, section, ident, defaultValue);
+}
+
 QString IniFile::ReadString(const QString& section, const QString& ident,
                             const QString& defaultValue) const {
-    return ProfileFile::readString(m_path, section, ident, defaultValue);
+    return readValue(section, ident, defaultValue);
 }
 
 int IniFile::ReadInteger(const QString& section, const QString& ident, int defaultValue) const {
-    return textToInteger(ProfileFile::readString(m_path, section, ident, QString()))
-        .value_or(defaultValue);
+    return textToInteger(readValue(section, ident, QString())).value_or(defaultValue);
 }
 
 bool IniFile::ReadBool(const QString& section, const QString& ident, bool defaultValue) const {
@@ -80,11 +86,11 @@ quint32 IniFile::ReadColour(const QString& section, const QString& ident,
                             quint32 defaultColour) const {
     // A missing key reads as the default's own text, which converts back to exactly that value;
     // an empty value is no colour and raises like any other text that is none.
-    return textToColour(
-        ProfileFile::readString(m_path, section, ident, colourToText(defaultColour)));
+    return textToColour(readValue(section, ident, colourToText(defaultColour)));
 }
 
 void IniFile::WriteString(const QString& section, const QString& ident, const QString& value) {
+    m_contents.reset();
     if (m_batching)
         m_batch.append({section, ident, value});
     else
@@ -96,6 +102,7 @@ void IniFile::BeginBatch() {
 }
 
 void IniFile::CommitBatch() {
+    m_contents.reset();
     const QList<ProfileFile::Entry> batch = std::exchange(m_batch, {});
     m_batching = false;
     ProfileFile::writeStrings(m_path, batch);

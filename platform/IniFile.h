@@ -8,8 +8,11 @@
 
 #include <optional>
 
-// Typed settings over one settings file. Every call reads or writes that one value in the file
-// (see ProfileFile), so values another program wrote a moment ago are seen at once.
+// Typed settings over one settings file. Its first read reads the whole file, and every read
+// after it answers from that one reading, as the profile functions would have at that moment: a
+// window reads all its keys while it is created, from one version of the file, which is opened
+// once. Every write writes its value into the file at once (see ProfileFile); a read after a
+// write reads the file again.
 //
 // Integers are written as decimal digits, "-" first for a negative one. They are read as decimal
 // with an optional "+" or "-", as hexadecimal after a leading "$", and as hexadecimal after a
@@ -54,7 +57,12 @@ public:
     static quint32 textToColour(const QString& text);
 
 private:
+    QString readValue(const QString& section, const QString& ident,
+                      const QString& defaultValue) const;
+
     QString m_path;
+    // The file as the first read found it; nothing inside when it was missing or unreadable.
+    mutable std::optional<std::optional<QByteArray>> m_contents;
     bool m_batching = false;
     QList<ProfileFile::Entry> m_batch;
 };

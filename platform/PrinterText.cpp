@@ -74,10 +74,33 @@ void PrinterText::write(const QString& text) {
 
 void PrinterText::endLine() {
     checkPrinter();
-    const QString line = m_line;
-    m_line.clear();
-    for (const QString& piece : fitToWidth(line))
-        printLine(piece);
+    const QString line = std::exchange(m_line, QString());
+    if (line.isEmpty()) {
+        startLine();
+        m_document.pages.last().append(line);
+        m_top += QFontMetricsF(m_font, &m_printer).lineSpacing();
+        return;
+    }
+    // Laid out once: the shaping that finds where the line breaks is also what is drawn.
+    QTextLayout layout(line, m_font, &m_printer);
+    layout.setCacheEnabled(true); // the shaped glyphs stay for the drawing
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine piece = layout.createLine(); piece.isValid(); piece = layout.createLine()) {
+        piece.setLineWidth(m_printer.width());
+        piece.setPosition(QPointF(0, 0));
+    }
+    layout.endLayout();
+    const qreal spacing = QFontMetricsF(m_font, &m_printer).lineSpacing();
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine piece = layout.lineAt(i);
+        startLine();
+        piece.draw(&m_painter, QPointF(0, m_top));
+        m_document.pages.last().append(line.mid(piece.textStart(), piece.textLength()));
+        m_top += spacing;
+    }
 }
 
 void PrinterText::close() {
@@ -106,7 +129,8 @@ void PrinterText::close() {
         recorder()(m_document);
 }
 
-void PrinterText::printLine(const QString& line) {
+// A line that would not fit below starts a new page.
+void PrinterText::startLine() {
     const QFontMetricsF metrics(m_font, &m_printer);
     if (m_top > 0 && m_top + metrics.height() > m_printer.height()) {
         if (!m_printer.newPage())
@@ -114,24 +138,4 @@ void PrinterText::printLine(const QString& line) {
         m_top = 0;
         m_document.pages.append(QStringList());
     }
-    m_painter.drawText(QPointF(0, m_top + metrics.ascent()), line);
-    m_document.pages.last().append(line);
-    m_top += metrics.lineSpacing();
-}
-
-QStringList PrinterText::fitToWidth(const QString& line) const {
-    if (line.isEmpty())
-        return {line};
-    QTextLayout layout(line, m_font, &m_printer);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    QStringList pieces;
-    layout.beginLayout();
-    for (QTextLine piece = layout.createLine(); piece.isValid(); piece = layout.createLine()) {
-        piece.setLineWidth(m_printer.width());
-        pieces.append(line.mid(piece.textStart(), piece.textLength()));
-    }
-    layout.endLayout();
-    return pieces;
 }

@@ -49,8 +49,7 @@ public:
 
 private:
     void checkPrinter() const;
-    void printLine(const QString& line);
-    QStringList fitToWidth(const QString& line) const;
+    void startLine();
 
     QPrinter& m_printer;
     PrintDestination m_destination;

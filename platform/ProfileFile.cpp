@@ -207,10 +207,21 @@ RunError writeFailure(const QString& path) {
 
 QString ProfileFile::readString(const QString& path, const QString& section, const QString& key,
                                 const QString& defaultValue) {
-    const RegularFile::Read read = RegularFile::read(path);
+    return readString(contents(path), section, key, defaultValue);
+}
+
+std::optional<QByteArray> ProfileFile::contents(const QString& path) {
+    RegularFile::Read read = RegularFile::read(path);
     if (!read.ok())
+        return std::nullopt;
+    return std::move(read.bytes);
+}
+
+QString ProfileFile::readString(const std::optional<QByteArray>& contents, const QString& section,
+                                const QString& key, const QString& defaultValue) {
+    if (!contents)
         return defaultValue;
-    const QByteArray& bytes = *read.bytes;
+    const QByteArray& bytes = *contents;
 
     const QList<Line> lines = splitLines(bytes);
     const Place place =

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 // The settings ("profile") file engine: one value per call, with the rules of the Windows profile
 // functions that the stored settings files rely on. The file is shared by the organiser and any
@@ -49,6 +52,13 @@ public:
 
     static QString readString(const QString& path, const QString& section, const QString& key,
                               const QString& defaultValue);
+
+    // The file's bytes as readString reads them; nothing when it is missing or cannot be read,
+    // which gives every key its default.
+    static std::optional<QByteArray> contents(const QString& path);
+    // readString over contents read before: the value as readString found it at that moment.
+    static QString readString(const std::optional<QByteArray>& contents, const QString& section,
+                              const QString& key, const QString& defaultValue);
 
     static void writeString(const QString& path, const QString& section, const QString& key,
                             const QString& value);

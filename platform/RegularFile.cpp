@@ -81,12 +81,20 @@ RegularFile::Read RegularFile::read(const QString& path, qint64 limit, Access ac
             return failed(errorNumber, true);
     }
 
-    QByteArray bytes;
     const qint64 wanted = limit < 0 ? std::numeric_limits<qint64>::max() : limit;
-    char buffer[65536];
+    // Read straight into room for the size the file has now and one byte more, where the end
+    // shows without the array growing; a file that grows meanwhile gets more room.
+    QByteArray bytes;
+    bytes.reserve(qsizetype(std::min<qint64>(wanted, info.st_size)) + 1);
+    constexpr qint64 Chunk = 1 << 20;
     while (bytes.size() < wanted) {
-        const qint64 chunk = std::min<qint64>(qint64(sizeof buffer), wanted - bytes.size());
-        const ssize_t got = ::read(file.fd(), buffer, size_t(chunk));
+        const qsizetype had = bytes.size();
+        qint64 chunk = std::min<qint64>(Chunk, wanted - had);
+        if (bytes.capacity() > had)
+            chunk = std::min<qint64>(chunk, bytes.capacity() - had);
+        bytes.resize(had + qsizetype(chunk));
+        const ssize_t got = ::read(file.fd(), bytes.data() + had, size_t(chunk));
+        bytes.resize(had + std::max<qsizetype>(got, 0));
         if (got < 0) {
             if (errno == EINTR)
                 continue;
@@ -94,7 +102,6 @@ RegularFile::Read RegularFile::read(const QString& path, qint64 limit, Access ac
         }
         if (got == 0)
             break;
-        bytes.append(buffer, got);
     }
     return {bytes, 0, true};
 }

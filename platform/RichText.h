@@ -1,7 +1,12 @@
 #pragma once
 
+#include "RtfContent.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
+
+#include <atomic>
+#include <optional>
 
 class QTextDocument;
 
@@ -50,4 +55,11 @@ public:
     // the last line end). So the new-reminder dialog's "text" CR LF loads as the text and an empty
     // last paragraph.
     static void load(QByteArrayView bytes, QTextDocument& document);
+
+    // What load() puts into a document, without a document: the RTF's paragraphs when read()
+    // accepts the bytes, otherwise the plain text's lines, each a paragraph of the default format.
+    // Nothing only when stop turned true meanwhile. A worker thread may read while the window
+    // goes on; RtfFill then puts the paragraphs into the document.
+    static std::optional<RtfContent> content(QByteArrayView bytes,
+                                             const std::atomic<bool>* stop = nullptr);
 };

@@ -54,15 +54,18 @@ bool isControlByte(unsigned char byte) {
 
 class Reader {
 public:
-    explicit Reader(QByteArrayView bytes)
-        : m_in(bytes) {}
+    Reader(QByteArrayView bytes, const std::atomic<bool>* stop)
+        : m_in(bytes)
+        , m_stop(stop) {}
 
-    // False when the bytes are not a whole RTF stream.
+    // False when the bytes are not a whole RTF stream, or when told to stop.
     bool parse() {
         if (!m_in.startsWith("{\\rtf") || (m_in.size() > 5 && isLetter(m_in[5])))
             return false;
         m_content.paragraphs.append(Paragraph());
         while (m_pos < m_in.size()) {
+            if (++m_read % 65536 == 0 && m_stop && m_stop->load(std::memory_order_relaxed))
+                return false;
             const auto byte = static_cast<unsigned char>(m_in[m_pos++]);
             switch (byte) {
             case '{':
@@ -94,7 +97,13 @@ public:
         return false; // the stream ended inside a group
     }
 
-    const RtfContent& content() const { return m_content; }
+    // The paragraphs read, less the document's final paragraph mark: every paragraph ends with
+    // \par, the last one too, and nothing after that last mark is a paragraph of its own.
+    RtfContent content() && {
+        if (m_content.paragraphs.size() > 1 && m_content.paragraphs.last().runs.isEmpty())
+            m_content.paragraphs.removeLast();
+        return std::move(m_content);
+    }
 
 private:
     GroupState& group() { return m_groups.last(); }
@@ -372,6 +381,8 @@ private:
     }
 
     QByteArrayView m_in;
+    const std::atomic<bool>* m_stop = nullptr;
+    qsizetype m_read = 0; // steps of the loop, for how often it looks at m_stop
     qsizetype m_pos = 0;
     QList<GroupState> m_groups;
     int m_fallbackLeft = 0;
@@ -391,9 +402,17 @@ private:
 } // namespace
 
 bool RichTextReader::read(QByteArrayView bytes, QTextDocument& document) {
-    Reader reader(bytes);
-    if (!reader.parse())
+    const std::optional<RtfContent> content = parse(bytes);
+    if (!content)
         return false;
-    reader.content().fill(document);
+    content->fill(document);
     return true;
+}
+
+std::optional<RtfContent> RichTextReader::parse(QByteArrayView bytes,
+                                                const std::atomic<bool>* stop) {
+    Reader reader(bytes, stop);
+    if (!reader.parse())
+        return std::nullopt;
+    return std::move(reader).content();
 }

@@ -1,50 +1,29 @@
 #include "RtfContent.h"
 
+#include "RtfFill.h"
+
 #include <QFont>
-#include <QTextCursor>
-#include <QTextDocument>
 
-namespace {
-
-// \u of a lone surrogate would leave half a character in the document.
-QString withPairedSurrogates(QString text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
-        else if (text[i].isSurrogate())
-            text[i] = QChar::ReplacementCharacter;
-    }
-    return text;
-}
-
-} // namespace
+#include <algorithm>
 
 int RtfContent::fontNumber(const CharState& chars) const {
     return chars.font >= 0 ? chars.font : defaultFont;
 }
 
 void RtfContent::fill(QTextDocument& document) const {
-    QList<Paragraph> blocks = paragraphs;
-    if (blocks.size() > 1 && blocks.last().runs.isEmpty())
-        blocks.removeLast(); // the document's final paragraph mark
+    RtfFill filling(*this, document);
+    filling.step(paragraphs.size());
+}
 
-    // As QTextDocument::setPlainText: the undo history ends here.
-    const bool undo = document.isUndoRedoEnabled();
-    document.setUndoRedoEnabled(false);
-    document.clear();
-    QTextCursor cursor(&document);
-    cursor.beginEditBlock();
-    for (qsizetype i = 0; i < blocks.size(); ++i) {
-        const Paragraph& paragraph = blocks[i];
-        if (i == 0)
-            cursor.setBlockCharFormat(format(paragraph.mark));
-        else
-            cursor.insertBlock(QTextBlockFormat(), format(paragraph.mark));
+qsizetype RtfContent::longestParagraph() const {
+    qsizetype longest = 0;
+    for (const Paragraph& paragraph : paragraphs) {
+        qsizetype length = 0;
         for (const Run& run : paragraph.runs)
-            cursor.insertText(withPairedSurrogates(run.text), format(run.format));
+            length += run.text.size();
+        longest = std::max(longest, length);
     }
-    cursor.endEditBlock();
-    document.setUndoRedoEnabled(undo);
+    return longest;
 }
 
 QTextCharFormat RtfContent::format(const CharState& chars) const {

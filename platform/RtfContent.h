@@ -45,10 +45,12 @@ struct RtfContent {
     QList<Paragraph> paragraphs;
 
     int fontNumber(const CharState& chars) const;
+    // The format the stream gives those characters.
+    QTextCharFormat format(const CharState& chars) const;
 
     // Replaces the document's content with the paragraphs, as one edit, and ends its undo history.
     void fill(QTextDocument& document) const;
 
-private:
-    QTextCharFormat format(const CharState& chars) const;
+    // The number of characters of the longest paragraph.
+    qsizetype longestParagraph() const;
 };

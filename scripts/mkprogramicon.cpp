@@ -1,6 +1,6 @@
 // Draws the programs' picture at build time into an icon theme folder, at every size the programs
 // themselves use: mkprogramicon <theme folder> <name> writes <size>x<size>/apps/<name>.png.
-#include "ProgramIcon.h"
+#include "ProgramIconArt.h"
 
 #include <QDir>
 #include <QString>
@@ -14,10 +14,10 @@ int main(int argc, char* argv[]) {
     }
     const QString theme = QString::fromLocal8Bit(argv[1]);
     const QString name = QString::fromLocal8Bit(argv[2]);
-    for (const int size : ProgramIcon::Sizes) {
+    for (const int size : ProgramIconArt::Sizes) {
         const QString folder = QStringLiteral("%1/%2x%2/apps").arg(theme).arg(size);
         const QString file = folder + QLatin1Char('/') + name + QStringLiteral(".png");
-        if (!QDir().mkpath(folder) || !ProgramIcon::image(size).save(file, "PNG")) {
+        if (!QDir().mkpath(folder) || !ProgramIconArt::image(size).save(file, "PNG")) {
             std::fprintf(stderr, "mkprogramicon: cannot write %s\n", qPrintable(file));
             return 1;
         }

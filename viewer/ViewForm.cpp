@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "Guard.h"
 #include "InstanceRegister.h"
+#include "NoteLoader.h"
 #include "RunError.h"
 #include "TransparentForm.h"
 #include "TrayIcon.h"
@@ -56,6 +57,9 @@ void TfrmView::createControls() {
     mZimpa->setObjectName(QStringLiteral("mZimpa"));
     mZimpa->setAcceptRichText(true);
     mZimpa->setVisible(false);
+    m_noteLoader = std::make_unique<NoteLoader>(mZimpa);
+    connect(m_noteLoader.get(), &NoteLoader::refused, this,
+            [](const QString& text) { runGuarded([&] { throw RunError(text); }); });
     layout->addWidget(tZimpa);
     layout->addWidget(mZimpa);
     setCentralWidget(client);
@@ -139,6 +143,8 @@ void TfrmView::FormCloseQuery(bool& canClose) {
 void TfrmView::closeEvent(QCloseEvent* event) {
     bool canClose = true;
     runGuarded([&] { FormCloseQuery(canClose); });
+    // A note still coming in ends with the window.
+    m_noteLoader->cancel();
     event->accept();
     emit closed();
 }

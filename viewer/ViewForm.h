@@ -10,9 +10,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class InstanceRegister;
+class NoteLoader;
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -100,6 +102,8 @@ public:
     std::optional<qint32> ViewerId() const { return m_viewerId; }
     const TViewSettings& ViewSettings() const { return m_viewSettings; }
     const RowAlarms& AlarmTimes() const { return m_alarmTimes; }
+    // A note is still coming into mZimpa (NoteLoader).
+    bool noteLoading() const;
     QString statusText() const;
     QString settingsFile() const;
 
@@ -184,6 +188,8 @@ private:
     std::optional<qint32> m_viewerId;
     TViewSettings m_viewSettings;
     RowAlarms m_alarmTimes;
+    // A note comes into mZimpa in pieces while the window goes on.
+    std::unique_ptr<NoteLoader> m_noteLoader;
     bool m_filling = false;   // cells are changed by a load, not by the user
     bool m_restyling = false; // a new window style hides and shows the window
 };

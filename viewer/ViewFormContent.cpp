@@ -3,7 +3,7 @@
 
 #include "ContentFile.h"
 #include "Dialogs.h"
-#include "RichText.h"
+#include "NoteLoader.h"
 #include "RunError.h"
 
 #include <QFileInfo>
@@ -37,6 +37,7 @@ void TfrmView::LoadFile(const QString& path) {
 }
 
 void TfrmView::loadTable(const QString& path, const QString& file) {
+    m_noteLoader->cancel();
     tZimpa->setVisible(true);
     mZimpa->setVisible(false);
     clearGridCells();
@@ -68,16 +69,18 @@ void TfrmView::loadTable(const QString& path, const QString& file) {
         Timer1->start();
 }
 
+bool TfrmView::noteLoading() const {
+    return m_noteLoader->isLoading();
+}
+
 void TfrmView::loadNote(const QString& file) {
     tZimpa->setVisible(false);
     mZimpa->setVisible(true);
     if (!QFileInfo::exists(file))
         return;
-    if (const std::optional<QByteArray> bytes = ContentFile::readBytes(file)) {
-        RichText::load(*bytes, *mZimpa->document());
-        // The loading left the caret, and the view with it, at the text's end.
-        mZimpa->moveCursor(QTextCursor::Start);
-    }
+    // A large note comes in pieces after the window is there; the caret ends at its start.
+    if (const std::optional<QByteArray> bytes = ContentFile::readBytes(file))
+        m_noteLoader->load(*bytes, file);
 }
 
 // A grid's one row cannot also be its fixed header: the row stays a row, the load ends with the

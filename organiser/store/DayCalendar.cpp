@@ -1,5 +1,6 @@
 #include "DayCalendar.h"
 
+#include "CodePage.h"
 #include "DaySlots.h"
 
 #include <memory>
@@ -15,19 +16,30 @@ std::unique_ptr<DayDates> decoded(const DayTable& table) {
 } // namespace
 
 QString DayCalendar::listLine(const TDayRec& record) {
-    QString line = record.Name() + QStringLiteral(" - ") + record.Date(1);
+    // Decoded straight into one buffer: a thousand lines are made whenever a calendar is loaded.
+    QString line;
+    line.reserve(record.nameBytes().size() + 3 + 7 * TDayRec::DateCount);
+    CodePage::append(line, record.nameBytes());
+    line.append(u" - ");
+    CodePage::append(line, record.dateBytes(1));
     for (int k = 2; k <= TDayRec::DateCount; ++k) {
-        if (!DaySlots::isUnused(record.Date(k)))
-            line += QStringLiteral(", ") + record.Date(k);
+        if (!DaySlots::isUnused(record.dateBytes(k))) {
+            line.append(u", ");
+            CodePage::append(line, record.dateBytes(k));
+        }
     }
     return line;
 }
 
 QStringList DayCalendar::followedLines(const DayTable& table) {
+    return followedLines(table, *decoded(table));
+}
+
+QStringList DayCalendar::followedLines(const DayTable& table, const DayDates& dates) {
     QStringList lines;
     for (int i = DayTable::First; i <= DayTable::Last; ++i) {
         if (table[i].hasName() && table[i].Selected())
-            lines.append(listLine(table[i]));
+            lines.append(dates.line(i));
     }
     return lines;
 }

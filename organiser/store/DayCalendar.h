@@ -16,6 +16,8 @@ public:
 
     // The lines of the followed (selected) days, in table order.
     static QStringList followedLines(const DayTable& table);
+    // The same with the table's lines decoded beforehand.
+    static QStringList followedLines(const DayTable& table, const DayDates& dates);
 
     // Takes the followed day on that line off: the line-th selected record loses its selection.
     // A line that names no followed day changes nothing.

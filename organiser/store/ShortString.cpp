@@ -5,9 +5,9 @@
 
 namespace ShortString {
 
-QByteArray read(const char* field, int capacity) {
+QByteArrayView read(const char* field, int capacity) {
     const int length = std::min<int>(static_cast<unsigned char>(field[0]), capacity);
-    return QByteArray(field + 1, length);
+    return QByteArrayView(field + 1, length);
 }
 
 void write(char* field, int capacity, QByteArrayView text) {

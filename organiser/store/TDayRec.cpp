@@ -12,7 +12,11 @@ constexpr int dateOffset(int k) {
 } // namespace
 
 QString TDayRec::Date(int k) const {
-    return CodePage::toUnicode(ShortString::read(m_bytes.data() + dateOffset(k), DateCapacity));
+    return CodePage::toUnicode(dateBytes(k));
+}
+
+QByteArrayView TDayRec::dateBytes(int k) const {
+    return ShortString::read(m_bytes.data() + dateOffset(k), DateCapacity);
 }
 
 void TDayRec::setDate(int k, const QString& date) {
@@ -20,7 +24,11 @@ void TDayRec::setDate(int k, const QString& date) {
 }
 
 QString TDayRec::Name() const {
-    return CodePage::toUnicode(ShortString::read(m_bytes.data() + NameOffset, NameCapacity));
+    return CodePage::toUnicode(nameBytes());
+}
+
+QByteArrayView TDayRec::nameBytes() const {
+    return ShortString::read(m_bytes.data() + NameOffset, NameCapacity);
 }
 
 void TDayRec::setName(const QString& name) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 #include <array>
@@ -27,8 +28,11 @@ public:
     // k from 1 to 16.
     QString Date(int k) const;
     void setDate(int k, const QString& date);
+    // The stored bytes of the date, undecoded, as a view into the record.
+    QByteArrayView dateBytes(int k) const;
 
     QString Name() const;
+    QByteArrayView nameBytes() const;
     void setName(const QString& name); // cut to 128 characters
     bool hasName() const { return m_bytes[NameOffset] != 0; }
 

@@ -7,9 +7,11 @@ function(zimpa_link_closure target out)
   set(queue ${target})
   while(queue)
     list(POP_FRONT queue item)
-    # $<LINK_ONLY:x> and $<TARGET_NAME_IF_EXISTS:x> name x; other expressions are kept as text.
+    # $<LINK_ONLY:x> and $<TARGET_NAME_IF_EXISTS:x> name x. Any other expression (the object
+    # libraries Qt's resources bring, say) names no library of its own and is passed over: left in,
+    # it would be evaluated in the test's command, where it means nothing.
     string(REGEX REPLACE "^\\$<(LINK_ONLY|TARGET_NAME_IF_EXISTS):([^<>]*)>$" "\\2" item "${item}")
-    if(item STREQUAL "" OR item IN_LIST seen)
+    if(item STREQUAL "" OR item MATCHES "\\$<" OR item IN_LIST seen)
       continue()
     endif()
     list(APPEND seen ${item})

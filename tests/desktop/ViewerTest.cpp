@@ -126,6 +126,12 @@ TEST_F(ViewerTest, TheStartUpScanOpensOneViewerForEachDueReminder) {
     EXPECT_EQ(shown.size(), 2);
     for (int i = 0; i < shown.size(); ++i)
         saveScreenshot(shown[i], QStringLiteral("viewer-scan-%1").arg(i + 1));
+
+    // Local sockets serve only the organiser's single instance: a viewer starts without the
+    // network library and the nine it brings (Kerberos, the proxy finder).
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(scan.pid()));
+    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(maps.readAll().contains("libQt6Network"));
 }
 
 } // namespace

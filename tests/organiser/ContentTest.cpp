@@ -1,12 +1,16 @@
 #include "MainFormFixture.h"
 
+#include "NoteLoader.h"
 #include "ReminderGrid.h"
+#include "RichText.h"
 
 #include <QAction>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -38,6 +42,7 @@ protected:
         QListWidget* lists[] = {window->clbIdopont, window->clbFeladat, window->clbFeljegyzes};
         select(lists[page], line);
         window->mEdit_SubMenu1_LoadClick();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !window->noteLoading(); }));
     }
 
     bool saveEnabled() const {
@@ -239,4 +244,41 @@ TEST_F(ContentTest, AMissingNoteTemplateLeavesTheNoteBoxAsItWas) {
     window->PageControl->setCurrentIndex(2);
     EXPECT_TRUE(boxes.isEmpty());
     EXPECT_EQ(window->mZimpa->toPlainText(), QStringLiteral("megmarad"));
+}
+
+// A large note comes into the editor while the window goes on. A save meanwhile writes the whole
+// note, never the part that has come so far, and a click in it is no edit.
+TEST_F(ContentTest, ASaveWhileANoteComesInWritesItWhole) {
+    startWith({}, reminder(300, 0, "Nagy"));
+    QByteArray note;
+    for (int i = 0; i < 30000; ++i)
+        note += "sor " + QByteArray::number(i) + "\r\n";
+    folder.write(QStringLiteral("memo/300"), note);
+    window->PageControl->setCurrentIndex(2);
+    select(window->clbFeljegyzes, 0);
+    window->mEdit_SubMenu1_LoadClick();
+    ASSERT_TRUE(window->noteLoading());
+    window->mZimpa->moveCursor(QTextCursor::End);
+    EXPECT_FALSE(saveEnabled());
+    window->mFile_SaveClick();
+    EXPECT_FALSE(window->noteLoading());
+    QTextDocument saved;
+    RichText::load(folder.read(QStringLiteral("memo/300")), saved);
+    EXPECT_EQ(saved.blockCount(), 30001);
+    EXPECT_EQ(saved.findBlockByNumber(29999).text(), QStringLiteral("sor 29999"));
+}
+
+// A note the editor refuses to take leaves it holding none: a save then writes the lists only
+// and the note's file stays as it is.
+TEST_F(ContentTest, ARefusedNoteIsNeverSavedOver) {
+    startWith({}, reminder(300, 0, "Hossz\xFA"));
+    const QByteArray note(NoteLoader::MaxParagraph + 1, 'x');
+    folder.write(QStringLiteral("memo/300"), note);
+    load(2, 0);
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes.first().text.contains(folder.file(QStringLiteral("memo/300"))));
+    EXPECT_FALSE(window->editorHolds().has_value());
+    window->mZimpa->insertPlainText(QStringLiteral("új"));
+    window->mFile_SaveClick();
+    EXPECT_EQ(folder.read(QStringLiteral("memo/300")), note);
 }

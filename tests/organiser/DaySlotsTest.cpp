@@ -1,4 +1,5 @@
 #include "DaySlots.h"
+#include "CodePage.h"
 #include "RegionalFormats.h"
 
 #include <QLocale>
@@ -30,7 +31,18 @@ TEST(DaySlotsTest, SlotsReadAsMonthAndDay) {
     EXPECT_TRUE(DaySlots::isUnused(QStringLiteral("0")));
     EXPECT_FALSE(DaySlots::isUnused(QStringLiteral("00.00")));
     for (const char* damaged : {"", "ab.cd", "3.15", "03.", "03.1x", " 3.15", "+3.15", "1"})
-        EXPECT_EQ(DaySlots::parse(QLatin1String(damaged)), std::nullopt) << damaged;
+        EXPECT_EQ(DaySlots::parse(QString::fromLatin1(damaged)), std::nullopt) << damaged;
+}
+
+// The lists and the tick read the stored bytes without decoding them first: every byte reads
+// as the character it decodes to, the accented ones too.
+TEST(DaySlotsTest, StoredBytesReadAsTheirText) {
+    for (const char* slot :
+         {"03.15", "07/04", "0", "00.00", "", "3.15", "03.1x", "³3.15", "03.¹¹", "1"}) {
+        const QByteArrayView bytes(slot);
+        EXPECT_EQ(DaySlots::parse(bytes), DaySlots::parse(CodePage::toUnicode(bytes))) << slot;
+        EXPECT_EQ(DaySlots::isUnused(bytes), DaySlots::isUnused(CodePage::toUnicode(bytes)));
+    }
 }
 
 TEST(DaySlotsTest, AllDatesPastComparesMonthAndDayOnly) {

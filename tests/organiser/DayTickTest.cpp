@@ -160,6 +160,30 @@ TEST_F(DayTickTest, TakingADayOffItsPageKeepsTheOthersAndItsFlags) {
     EXPECT_EQ(window->lbNevnap->count(), 2);
 }
 
+// Every page switch refills both day pages; over full calendars decoding every date of every
+// day again made the switch a freeze a user feels. Only a day whose texts changed is decoded.
+TEST_F(DayTickTest, APageSwitchDecodesNoDateAgainWhileNoDayChanged) {
+    startOn(QDate(2026, 5, 5), day("A", {"01.01"}, true) + day("B", {"02.02", "02.03"}, true),
+            day("\xDAj\xE9v", {"01.01"}, true));
+    const auto decoded = [this] {
+        return window->dayDates(Kind::Nevnap).decodedSlots() +
+               window->dayDates(Kind::Unnep).decodedSlots();
+    };
+    const std::int64_t atStart = decoded();
+    for (const int page : {3, 4, 0, 1, 2, 3})
+        window->PageControl->setCurrentIndex(page);
+    EXPECT_EQ(decoded(), atStart);
+    EXPECT_EQ(window->lbNevnap->item(1)->text(), QStringLiteral("B - 02.02, 02.03"));
+
+    tables->NevnapList[2].setDate(2, QStringLiteral("02.04"));
+    window->PageControl->setCurrentIndex(4);
+    EXPECT_EQ(decoded(), atStart + TDayRec::DateCount) << "the changed day alone";
+    EXPECT_EQ(window->lbNevnap->item(1)->text(), QStringLiteral("B - 02.02, 02.04"));
+    at(QDateTime(QDate(2026, 2, 4), QTime(10, 0)));
+    window->TimerTimer();
+    EXPECT_EQ(window->tbNevnap->text(), QStringLiteral("Ma B ünnepli névnapját."));
+}
+
 TEST_F(DayTickTest, ThePastDaysItemShowsTheOptionInverted) {
     create();
     for (const bool enablePast : {false, true}) {

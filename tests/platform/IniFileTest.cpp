@@ -263,3 +263,15 @@ TEST(DesktopColours, SystemColoursFollowTheApplicationPalette) {
 
     QGuiApplication::setPalette(saved);
 }
+
+// A window reads its keys while it is created: all of them from one reading of the file, which
+// is opened once and not once a key. Its own write makes the next read read the file again.
+TEST_F(IniFileTest, ReadsAnswerFromTheFirstReadingUntilAWrite) {
+    givenLines("a=1\r\nb=2\r\n");
+    EXPECT_EQ(ini.ReadInteger("S", "a", 0), 1);
+    givenLines("a=10\r\nb=20\r\n");
+    EXPECT_EQ(ini.ReadInteger("S", "b", 0), 2);
+    ini.WriteInteger("S", "c", 3);
+    EXPECT_EQ(ini.ReadInteger("S", "b", 0), 20);
+    EXPECT_EQ(ini.ReadInteger("S", "c", 0), 3);
+}

@@ -19,6 +19,7 @@
 #include <QHash>
 #include <QPlainTextEdit>
 #include <QTableWidget>
+#include <QTest>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -114,6 +115,12 @@ protected:
     }
 
     QString alertText() const { return alert->mMemo->toPlainText(); }
+
+    // A note comes in while the event loop runs: its text, once all of it is in.
+    QString noteText() const {
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !window->noteLoading(); }));
+        return window->mZimpa->toPlainText();
+    }
 
     QString cell(int row, int column) const { return window->tZimpa->cell(row, column); }
 
