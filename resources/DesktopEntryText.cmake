@@ -1,4 +1,4 @@
-# Text as a desktop entry holds it, after the Desktop Entry Specification's rules for values.
+# Text as a desktop entry holds it, after the desktop entry format's rules for values.
 
 # A value of the string type (Path): backslash, line ends and tabs as escapes, so the value
 # stays on its line and reads back as it was.

@@ -21,7 +21,7 @@ if(NOT made EQUAL 0 OR NOT work MATCHES "^[A-Za-z0-9_./-]+$")
 endif()
 file(WRITE "${work}/before-install" "")
 
-# Every printable character the Desktop Entry Specification reserves in a command line, and
+# Every printable character the desktop entry format reserves in a command line, and
 # "%", but "\": CMake's install takes that for a folder separator, so no prefix holds one. (Tabs
 # and line ends, reserved too, are control characters, which no entry's value may hold.)
 set(reserved [=[a b$c"d'e`f%g;h#i~j&k(l)m*n?o<p>q|r]=])
